@@ -4,7 +4,8 @@
 #include <SFML/Window/Clipboard.hpp>
 
 std::string SystemClipboard::readText() {
-    return sf::Clipboard::getString().toUtf8();
+    const auto utf8 = sf::Clipboard::getString().toUtf8(); // bytes as sf::Uint8
+    return std::string(utf8.begin(), utf8.end());
 }
 
 void SystemClipboard::writeText(const std::string& utf8) {

@@ -1,0 +1,49 @@
+#include "app/dispatch.h"
+
+#include "app/app_state.h"
+#include "app/main_loop.h"
+#include "app/menu.h"
+#include "edit/drawing_ops.h"
+#include "edit/view.h"
+#include "platform/input_state.h"
+
+void dispatchEvent(AppState& app, const sf::Event& event) {
+    app.gui.handleEvent(event);
+
+    gui::Callback callback;
+    while (app.gui.pollCallback(callback)) {
+        if (callback.id != 0 || anyDialogOpen(app)) continue;
+        LoadMenuBar(app);
+        runMenuCommand(app, callback.text);
+        addDirectionMenuItem(app);
+    }
+
+    applyControlShortcuts(app, event);
+    if (!anyDialogOpen(app)) applyViewKeys(app, event);
+}
+
+void applyControlShortcuts(AppState& app, const sf::Event& event) {
+    if (event.type != sf::Event::KeyPressed || !app.input->isControlHeld()) return;
+    switch (event.key.code) {
+    case sf::Keyboard::A: selectAllElements(app, true); break;
+    case sf::Keyboard::D: selectAllElements(app, false); break;
+    case sf::Keyboard::K: app.platform.links->openLink(kProgramWebPage); break;
+    default: break;
+    }
+}
+
+void applyViewKeys(AppState& app, const sf::Event& event) {
+    if (event.type == sf::Event::MouseWheelScrolled && event.mouseWheelScroll.wheel == sf::Mouse::VerticalWheel) {
+        if (event.mouseWheelScroll.delta > 0) zoomIn(app, true);
+        if (event.mouseWheelScroll.delta < 0) zoomOut(app, true);
+        return;
+    }
+    if (event.type != sf::Event::KeyPressed) return;
+    switch (event.key.code) {
+    case sf::Keyboard::Add: zoomIn(app, true); break;
+    case sf::Keyboard::Subtract: zoomOut(app, true); break;
+    case sf::Keyboard::Z: setZoom(app, 30.f, false); break;
+    case sf::Keyboard::R: centerDrawing(app); break;
+    default: break;
+    }
+}

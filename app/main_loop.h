@@ -1,0 +1,22 @@
+#pragma once
+
+#include <SFML/Window/Event.hpp>
+
+struct AppState;
+
+// True while any of the eight dialog windows exists.
+bool anyDialogOpen(const AppState& app);
+
+// Handles one window event through the whole pipeline: close path, resize,
+// pointer tracking, widgets and commands, pan, element events, the sweeps of
+// empty strands and emptied labels, the first strand of an empty drawing, the
+// selection box, the strands' own keys and layout, and the group drag start.
+void processEvent(AppState& app, const sf::Event& event);
+
+// Draws one frame: white canvas, strands, labels, selection box, widgets.
+void drawFrame(AppState& app);
+
+// Runs until the main window is closed. Drains every pending event, then
+// draws a frame when something may have changed; an idle editor sleeps
+// instead of spinning.
+void runMainLoop(AppState& app);
