@@ -18,7 +18,7 @@ namespace {
 
 const char* const kDialogNames[] = {"NewStrandWindow", "StrandEndWindow",      "StrandColorWindow",
                                     "NewLabelWindow",  "EditLabelWindow",      "UnsavedChangesWindow",
-                                    "InstructionsWindow", "AboutWindow"};
+                                    "InstructionsWindow", "AboutWindow", "MessageWindow"};
 
 // The close request of the window, or Escape: with unsaved changes the exit
 // prompt decides; otherwise the window closes unless a prompt is showing.

@@ -69,8 +69,12 @@ Word runStarts(Word x, int runLength) {
     return x;
 }
 
-int countTrailingZeros(Word x) { return __builtin_ctzll(x); }
-int countLeadingZeros(Word x) { return __builtin_clzll(x); }
+int countTrailingZeros(Word x) {
+    return __builtin_ctzll(x);
+}
+int countLeadingZeros(Word x) {
+    return __builtin_clzll(x);
+}
 
 struct Best {
     std::int64_t length = 0;
@@ -146,16 +150,25 @@ PairingMatch findPairing(const std::vector<int>& firstKinds, const std::vector<i
                 carry += wordBits;
                 continue;
             }
-            // The run that reaches into this word from below ends here.
-            const int trailing = countTrailingZeros(~equal);
-            if (carry + trailing > 0) best.offer(carry + trailing, d, carry > 0 ? carryStart : wordStart);
-            carry = 0;
-            // Runs that lie wholly inside the word, in order, each only when it
-            // beats the best so far; most words have none and cost one test.
-            const int leading = countLeadingZeros(~equal);
-            Word inner = equal & (allOnes << trailing);
-            if (leading > 0) inner &= allOnes >> leading;
-            while (inner != 0 && best.length < wordBits - 2) {
+            Word inner = equal;
+            if (carry > 0) {
+                // The run that reaches into this word from below ends here.
+                const int trailing = countTrailingZeros(~equal);
+                best.offer(carry + trailing, d, carryStart);
+                carry = 0;
+                inner &= allOnes << trailing;
+            }
+            // A run at the top of the word stays open into the next one.
+            int leading = 0;
+            if (inner >> (wordBits - 1)) {
+                leading = countLeadingZeros(~equal);
+                inner &= allOnes >> leading;
+            }
+            // Runs that lie wholly inside the word (a run starting at bit 0
+            // here starts at a zero bit or at the overlap's edge), in order,
+            // each only when it beats the best so far. Most words have none
+            // and cost one erosion.
+            while (inner != 0 && best.length < wordBits - 1) {
                 const Word starts = runStarts(inner, static_cast<int>(best.length) + 1);
                 if (starts == 0) break;
                 const int at = countTrailingZeros(starts);
@@ -163,7 +176,6 @@ PairingMatch findPairing(const std::vector<int>& firstKinds, const std::vector<i
                 best.offer(runLength, d, wordStart + at);
                 inner &= ~(((Word{1} << runLength) - 1) << at);
             }
-            // The run at the top of the word stays open into the next one.
             if (leading > 0) {
                 carry = leading;
                 carryStart = wordStart + wordBits - leading;
@@ -190,13 +202,17 @@ namespace {
 int layoutUnit(float zoomSize) {
     const float unit = zoomSize * 48 / 30;
     if (std::isnan(unit)) return 0;
-    if (unit >= static_cast<float>(std::numeric_limits<int>::max() / 8)) return std::numeric_limits<int>::max() / 8;
-    if (unit <= static_cast<float>(std::numeric_limits<int>::min() / 8)) return std::numeric_limits<int>::min() / 8;
+    if (unit >= static_cast<float>(std::numeric_limits<int>::max() / 8))
+        return std::numeric_limits<int>::max() / 8;
+    if (unit <= static_cast<float>(std::numeric_limits<int>::min() / 8))
+        return std::numeric_limits<int>::min() / 8;
     return static_cast<int>(unit);
 }
 
 // x0 + steps * p, with the product taken wide so that long strands cannot overflow.
-float columnX(float x0, std::int64_t steps, int p) { return x0 + static_cast<float>(steps * p); }
+float columnX(float x0, std::int64_t steps, int p) {
+    return x0 + static_cast<float>(steps * p);
+}
 
 } // namespace
 
@@ -233,7 +249,7 @@ PairLayout computePairLayout(const PairingMatch& match, int m, int n, float x0, 
     for (int l = 0; l < n; ++l) {
         const bool paired = runBegin <= l && l < runEnd;
         layout.second[static_cast<std::size_t>(n - 1 - l)] = {columnX(x0, d + l, p),
-                                                             paired ? secondPaired : secondUnpaired};
+                                                              paired ? secondPaired : secondUnpaired};
     }
     const float secondThreeY = n > 0 ? layout.second.back().y : secondUnpaired;
     const float secondFiveY = n > 0 ? layout.second.front().y : secondUnpaired;

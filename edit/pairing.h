@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/System/Vector2.hpp>
-
 #include <cstdint>
 #include <vector>
 
@@ -32,7 +31,9 @@ struct PairingMatch {
 inline bool operator==(const PairingMatch& x, const PairingMatch& y) {
     return x.length == y.length && x.advance == y.advance && x.lead == y.lead && x.runStart == y.runStart;
 }
-inline bool operator!=(const PairingMatch& x, const PairingMatch& y) { return !(x == y); }
+inline bool operator!=(const PairingMatch& x, const PairingMatch& y) {
+    return !(x == y);
+}
 
 // The longest pairing run between two strands given as base kinds
 // (G = 0, C = 1, A = 2, T = 3, U = 4), both listed 5' to 3' as stored.

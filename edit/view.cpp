@@ -19,14 +19,15 @@ void setZoom(AppState& app, float size, bool aroundPointer) {
     app.previousZoomSize = app.zoomSize;
     app.zoomSize = size;
     app.textSize = static_cast<int>(size);
-    sf::Vector2f pivot = app.pointerPosition;
-    if (!aroundPointer) {
-        sf::FloatRect b = drawingBounds(app);
-        sf::Vector2f half = halfWindow(app);
-        pivot = {b.left + b.width / 2.f + half.x, b.top + b.height / 2.f + half.y};
-    }
+    sf::Vector2f pivot = aroundPointer ? app.pointerPosition : zoomPivot(app);
     for (auto& strand : app.strands) strand->rescale(pivot);
     for (auto& label : app.labels) label->rescale(pivot);
+}
+
+sf::Vector2f zoomPivot(const AppState& app) {
+    sf::FloatRect b = drawingBounds(app);
+    sf::Vector2f half = halfWindow(app);
+    return {b.left + b.width / 2.f + half.x, b.top + b.height / 2.f + half.y};
 }
 
 void zoomIn(AppState& app, bool aroundPointer) {

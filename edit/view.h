@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SFML/System/Vector2.hpp>
+
 struct AppState;
 
 // Sets the zoom size: every text takes the new size and every position is
@@ -7,6 +9,10 @@ struct AppState;
 // `aroundPointer` is true; otherwise the centre of the drawing's bounds shifted
 // by half the window size.
 void setZoom(AppState& app, float size, bool aroundPointer);
+
+// The pivot of a zoom that is not around the pointer: the centre of the
+// drawing's bounds shifted by half the window size (integer halves).
+sf::Vector2f zoomPivot(const AppState& app);
 
 // One step (5) larger, up to 160.
 void zoomIn(AppState& app, bool aroundPointer);

@@ -40,14 +40,17 @@ void drainGtkEvents() {
 }
 
 std::string run(GtkFileChooserAction action, const char* title, const char* accept,
-                 const std::vector<FileFilter>& filters, int* chosenFilter) {
+                const std::vector<FileFilter>& filters, const std::string& suggestedName, int* chosenFilter) {
     if (chosenFilter) *chosenFilter = 0;
     if (!ensureGtk()) return "";
     GtkFileChooserNative* native = gtk_file_chooser_native_new(title, nullptr, action, accept, "_Cancel");
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(native);
     std::vector<GtkFileFilter*> made;
     addFilters(chooser, filters, made);
-    if (action == GTK_FILE_CHOOSER_ACTION_SAVE) gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
+    if (action == GTK_FILE_CHOOSER_ACTION_SAVE) {
+        gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
+        if (!suggestedName.empty()) gtk_file_chooser_set_current_name(chooser, suggestedName.c_str());
+    }
 
     std::string result;
     if (gtk_native_dialog_run(GTK_NATIVE_DIALOG(native)) == GTK_RESPONSE_ACCEPT) {
@@ -69,9 +72,10 @@ std::string run(GtkFileChooserAction action, const char* title, const char* acce
 } // namespace
 
 std::string GtkFileChooser::chooseOpenPath(const std::vector<FileFilter>& filters) {
-    return run(GTK_FILE_CHOOSER_ACTION_OPEN, "Open", "_Open", filters, nullptr);
+    return run(GTK_FILE_CHOOSER_ACTION_OPEN, "Open", "_Open", filters, "", nullptr);
 }
 
-std::string GtkFileChooser::chooseSavePath(const std::vector<FileFilter>& filters, int* chosenFilter) {
-    return run(GTK_FILE_CHOOSER_ACTION_SAVE, "Save", "_Save", filters, chosenFilter);
+std::string GtkFileChooser::chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
+                                           int* chosenFilter) {
+    return run(GTK_FILE_CHOOSER_ACTION_SAVE, "Save", "_Save", filters, suggestedName, chosenFilter);
 }

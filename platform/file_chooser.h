@@ -17,15 +17,18 @@ public:
     virtual ~FileChooser() = default;
     // Asks for an existing file to open.
     virtual std::string chooseOpenPath(const std::vector<FileFilter>& filters) = 0;
-    // Asks for a path to save to; the dialog asks before replacing an existing file.
-    virtual std::string chooseSavePath(const std::vector<FileFilter>& filters, int* chosenFilter = nullptr) = 0;
+    // Asks for a path to save to, offering `suggestedName` (such as
+    // "untitled.dna"); the dialog asks before replacing an existing file.
+    virtual std::string chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
+                                       int* chosenFilter = nullptr) = 0;
 };
 
 // GTK 3 GtkFileChooserNative (the desktop portal where one runs).
 class GtkFileChooser : public FileChooser {
 public:
     std::string chooseOpenPath(const std::vector<FileFilter>& filters) override;
-    std::string chooseSavePath(const std::vector<FileFilter>& filters, int* chosenFilter = nullptr) override;
+    std::string chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
+                               int* chosenFilter = nullptr) override;
 };
 
 // Answers from a queue that a test fills; an empty queue answers "" (cancel).
@@ -36,13 +39,16 @@ public:
     int openCalls = 0;
     int saveCalls = 0;
     std::vector<std::vector<FileFilter>> filtersSeen;
+    std::vector<std::string> suggestedNames;
 
     std::string chooseOpenPath(const std::vector<FileFilter>& filters) override {
         ++openCalls;
         return next(filters);
     }
-    std::string chooseSavePath(const std::vector<FileFilter>& filters, int* chosenFilter = nullptr) override {
+    std::string chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
+                               int* chosenFilter = nullptr) override {
         ++saveCalls;
+        suggestedNames.push_back(suggestedName);
         if (chosenFilter) *chosenFilter = filterAnswer;
         return next(filters);
     }

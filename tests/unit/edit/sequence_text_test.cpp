@@ -1,7 +1,6 @@
 #include "edit/sequence_text.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -18,7 +17,11 @@ TEST(SequenceText, KindsFromTextReadsOnlyBaseLettersInEitherCase) {
     EXPECT_TRUE(kindsFromText("5' - - 3'\n\t xyz 0123 !").empty());
     // Bytes of multi-byte characters never count, even when their values are high:
     // "é" (C3 A9), "ü" (C3 BC) and the letters B, D, N around real bases.
-    EXPECT_EQ(kindsFromText("\xC3\xA9" "a" "\xC3\xBC" "BDNt"), (std::vector<int>{2, 3}));
+    EXPECT_EQ(kindsFromText("\xC3\xA9"
+                            "a"
+                            "\xC3\xBC"
+                            "BDNt"),
+              (std::vector<int>{2, 3}));
     // NUL bytes inside the text do not end it.
     EXPECT_EQ(kindsFromText(std::string("G\0C", 3)), (std::vector<int>{0, 1}));
 }
@@ -29,7 +32,10 @@ TEST(SequenceText, FilterSequenceTextKeepsBaseLettersInUpperCase) {
     EXPECT_EQ(filterSequenceText("5' - GCA- 3'"), "GCA");
     EXPECT_EQ(filterSequenceText("hello world"), "");
     EXPECT_EQ(filterSequenceText(""), "");
-    EXPECT_EQ(filterSequenceText("\xFF\x80" "c" "\xC3\xA9"), "C");
+    EXPECT_EQ(filterSequenceText("\xFF\x80"
+                                 "c"
+                                 "\xC3\xA9"),
+              "C");
     // Filtering twice changes nothing more.
     const std::string once = filterSequenceText("a-c-g-t-u, x y z");
     EXPECT_EQ(once, "ACGTU");

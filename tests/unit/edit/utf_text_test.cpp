@@ -1,7 +1,6 @@
 #include "edit/utf_text.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 
@@ -30,7 +29,9 @@ TEST(UtfText, WellFormedTextRoundTrips) {
 
 TEST(UtfText, IllFormedUtf8BecomesReplacementCharacters) {
     // A stray continuation byte and bytes that never occur.
-    EXPECT_EQ(utf8ToUtf16("a\x80" "b"), (std::u16string{u'a', replacement, u'b'}));
+    EXPECT_EQ(utf8ToUtf16("a\x80"
+                          "b"),
+              (std::u16string{u'a', replacement, u'b'}));
     EXPECT_EQ(utf8ToUtf16("\xC0\xC1\xF5\xFF"), std::u16string(4, replacement));
     // Overlong forms: C0 AF is an overlong "/", E0 80 AF and F0 80 80 AF too.
     // The lead byte of E0 80 AF is rejected at its second byte, so each byte
@@ -43,8 +44,12 @@ TEST(UtfText, IllFormedUtf8BecomesReplacementCharacters) {
     EXPECT_EQ(utf8ToUtf16("\xF4\x90\x80\x80"), std::u16string(4, replacement));
     // Truncated sequences: the well-formed prefix is one replacement and the
     // byte that broke it is read afresh.
-    EXPECT_EQ(utf8ToUtf16("\xE2\x82" "A"), (std::u16string{replacement, u'A'}));
-    EXPECT_EQ(utf8ToUtf16("\xF0\x9F\x98" "\xC3\xA9"), (std::u16string{replacement, 0x00E9}));
+    EXPECT_EQ(utf8ToUtf16("\xE2\x82"
+                          "A"),
+              (std::u16string{replacement, u'A'}));
+    EXPECT_EQ(utf8ToUtf16("\xF0\x9F\x98"
+                          "\xC3\xA9"),
+              (std::u16string{replacement, 0x00E9}));
     // Truncated at the very end of the text: nothing is read beyond it.
     EXPECT_EQ(utf8ToUtf16("G\xF0\x9F"), (std::u16string{u'G', replacement}));
     EXPECT_EQ(utf8ToUtf16("\xC3"), std::u16string(1, replacement));
@@ -69,7 +74,8 @@ TEST(UtfText, RandomBytesNeverBreakTheConversion) {
     std::uniform_int_distribution<int> length(0, 24);
     for (int round = 0; round < 3000; ++round) {
         std::string bytes;
-        for (int k = length(random); k > 0; --k) bytes.push_back(static_cast<char>(byte(random)));
+        for (int k = length(random); k > 0; --k)
+            bytes.push_back(static_cast<char>(byte(random)));
         const std::u16string once = utf8ToUtf16(bytes);
         EXPECT_LE(once.size(), bytes.size());
         const std::string back = utf16ToUtf8(once);

@@ -1,0 +1,300 @@
+#include "document/drawing_file.h"
+
+#include "model/base_object.h"
+#include "model/drawing_state.h"
+#include "model/label.h"
+#include "model/strand.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+// ---------------------------------------------------------------------------
+// Fields
+// ---------------------------------------------------------------------------
+
+std::string_view nextField(std::string_view& line) {
+    std::size_t bar = line.find('|');
+    std::string_view field = line.substr(0, bar);
+    line.remove_prefix(bar == std::string_view::npos ? line.size() : bar + 1);
+    return field;
+}
+
+namespace {
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view skipSpace(std::string_view text) {
+    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+    return text;
+}
+
+[[noreturn]] void badField(std::string_view text) { throw FieldError(std::string(text)); }
+
+} // namespace
+
+float parseNumber(std::string_view text) {
+    std::string_view rest = skipSpace(text);
+    bool negative = false;
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+        negative = rest.front() == '-';
+        rest.remove_prefix(1);
+    }
+    // Stream extraction reads plain decimal numbers only: no "inf", "nan" or hexadecimal.
+    if (rest.empty() || !(std::isdigit(static_cast<unsigned char>(rest.front())) || rest.front() == '.'))
+        badField(text);
+    float value = 0.f;
+    auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
+    if (error != std::errc() || !std::isfinite(value)) badField(text);
+    (void)end;
+    return negative ? -value : value;
+}
+
+bool parseFlag(std::string_view text) {
+    std::string_view rest = skipSpace(text);
+    if (!rest.empty() && rest.front() == '+') rest.remove_prefix(1);
+    long value = -1;
+    auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    (void)end;
+    if (error != std::errc() || (value != 0 && value != 1)) badField(text);
+    return value == 1;
+}
+
+int kindFromLetter(std::string_view text) {
+    if (text.size() != 1) return -1;
+    switch (text.front()) {
+    case 'G': return 0;
+    case 'C': return 1;
+    case 'A': return 2;
+    case 'T': return 3;
+    case 'U': return 4;
+    default: return -1;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Reading
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// A colour component: a number truncated toward zero, then its low 8 bits.
+sf::Uint8 parseComponent(std::string_view text) {
+    float value = parseNumber(text);
+    if (std::fabs(value) >= 2147483648.f) badField(text);
+    return static_cast<sf::Uint8>(static_cast<long>(value) & 255);
+}
+
+sf::Vector2f parsePoint(std::string_view& line) {
+    float x = parseNumber(nextField(line));
+    float y = parseNumber(nextField(line));
+    return {x, y};
+}
+
+StrandRecord parseStrand(std::string_view& line) {
+    StrandRecord s;
+    sf::Uint8 r = parseComponent(nextField(line));
+    sf::Uint8 g = parseComponent(nextField(line));
+    sf::Uint8 b = parseComponent(nextField(line));
+    s.color = sf::Color(r, g, b, 255);
+    s.fiveText = std::string(nextField(line));
+    s.fivePosition = parsePoint(line);
+    s.threeText = std::string(nextField(line));
+    s.threePosition = parsePoint(line);
+    s.endLabelsVisible = parseFlag(nextField(line));
+    while (!line.empty()) {
+        std::string_view letter = nextField(line);
+        int kind = kindFromLetter(letter);
+        if (kind < 0) badField(letter);
+        sf::Vector2f position = parsePoint(line);
+        s.bases.push_back({kind, position});
+    }
+    return s;
+}
+
+} // namespace
+
+DrawingRecords parseDrawing(std::string_view content) {
+    DrawingRecords records;
+    while (!content.empty()) {
+        std::size_t end = content.find('\n');
+        std::string_view line = content.substr(0, end);
+        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        while (!line.empty()) {
+            std::string_view field = nextField(line);
+            if (field == "S") {
+                records.strands.push_back(parseStrand(line));
+            } else if (field == "L") {
+                LabelRecord label;
+                label.text = std::string(nextField(line));
+                label.position = parsePoint(line);
+                records.labels.push_back(std::move(label));
+            }
+            // Any other field is skipped; the next field of the line is examined.
+        }
+    }
+    return records;
+}
+
+bool readDrawingFile(const std::string& path, DrawingRecords& records, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = path + ": cannot be opened (" + std::strerror(errno) + ")";
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        error = path + ": cannot be read";
+        return false;
+    }
+    std::string content = buffer.str();
+    try {
+        records = parseDrawing(content);
+    } catch (const FieldError& e) {
+        std::string field = e.what();
+        if (field.size() > 40) field = field.substr(0, 40) + "...";
+        error = path + ": not a drawing file (bad field \"" + field + "\")";
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Writing
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// Texts never hold "|" (the edit boxes strip it) and labels hold one line;
+// dropping both here keeps every file readable as it was written.
+void appendText(std::string& out, const std::string& text) {
+    for (char c : text)
+        if (c != '|' && c != '\r' && c != '\n') out += c;
+    out += '|';
+}
+
+// Six significant digits, as a standard output stream prints a float.
+void appendNumber(std::string& out, float value) {
+    char buffer[32];
+    int n = std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
+    out.append(buffer, static_cast<std::size_t>(n));
+    out += '|';
+}
+
+void appendInt(std::string& out, int value) {
+    out += std::to_string(value);
+    out += '|';
+}
+
+} // namespace
+
+std::string formatDrawing(const DrawingRecords& records) {
+    std::string out;
+    for (const StrandRecord& s : records.strands) {
+        out += "S|";
+        appendInt(out, s.color.r);
+        appendInt(out, s.color.g);
+        appendInt(out, s.color.b);
+        appendText(out, s.fiveText);
+        appendNumber(out, s.fivePosition.x);
+        appendNumber(out, s.fivePosition.y);
+        appendText(out, s.threeText);
+        appendNumber(out, s.threePosition.x);
+        appendNumber(out, s.threePosition.y);
+        out += s.endLabelsVisible ? "1|" : "0|";
+        for (const StrandRecord::Base& b : s.bases) {
+            out += "GCATU"[b.kind];
+            out += '|';
+            appendNumber(out, b.position.x);
+            appendNumber(out, b.position.y);
+        }
+        out += "\r\n";
+    }
+    for (const LabelRecord& l : records.labels) {
+        out += "L|";
+        appendText(out, l.text);
+        appendNumber(out, l.position.x);
+        appendNumber(out, l.position.y);
+        out += "\r\n";
+    }
+    return out;
+}
+
+DrawingRecords recordsOfDrawing(const DrawingState& state, float scale, sf::Vector2f pivot) {
+    // The same float arithmetic as an element's rescale: position - (k v - v)
+    // with v = pivot - position.
+    auto scaled = [scale, pivot](sf::Vector2f position) {
+        sf::Vector2f v = pivot - position;
+        return position - (scale * v - v);
+    };
+    DrawingRecords records;
+    records.strands.reserve(state.strands.size());
+    for (const auto& strand : state.strands) {
+        StrandRecord s;
+        s.color = strand->getColor();
+        s.fiveText = strand->getFiveLabel().getText();
+        s.fivePosition = scaled(strand->getFiveLabel().getPosition());
+        s.threeText = strand->getThreeLabel().getText();
+        s.threePosition = scaled(strand->getThreeLabel().getPosition());
+        s.endLabelsVisible = strand->areEndLabelsVisible();
+        s.bases.reserve(strand->getBases().size());
+        for (const auto& base : strand->getBases()) s.bases.push_back({base->getKind(), scaled(base->getPosition())});
+        records.strands.push_back(std::move(s));
+    }
+    for (const auto& label : state.labels) records.labels.push_back({label->getText(), scaled(label->getPosition())});
+    return records;
+}
+
+void appendRecords(DrawingState& state, const DrawingRecords& records) {
+    for (const StrandRecord& s : records.strands) {
+        auto strand = std::make_unique<Strand>(state);
+        strand->setEndLabelsVisible(s.endLabelsVisible);
+        for (const StrandRecord::Base& b : s.bases)
+            strand->addBase(std::make_unique<BaseObject>(state, b.position.x, b.position.y, b.kind), true);
+        strand->setEndTexts(s.fiveText, s.threeText);
+        strand->setEndPositions(s.fivePosition, s.threePosition);
+        strand->setColor(s.color);
+        state.strands.push_back(std::move(strand));
+    }
+    for (const LabelRecord& l : records.labels)
+        state.labels.push_back(std::make_unique<Label>(state, l.position.x, l.position.y, l.text));
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& content, std::string& error) {
+    namespace fs = std::filesystem;
+    fs::path target(path);
+    fs::path temporary = target;
+    temporary += ".tavilon-save";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            error = path + ": cannot be written (" + std::strerror(errno) + ")";
+            return false;
+        }
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.flush();
+        if (!out) {
+            error = path + ": writing failed (" + std::strerror(errno) + ")";
+            out.close();
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code renameError;
+    fs::rename(temporary, target, renameError);
+    if (renameError) {
+        error = path + ": cannot be replaced (" + renameError.message() + ")";
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}

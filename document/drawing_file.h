@@ -1,0 +1,90 @@
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/System/Vector2.hpp>
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct DrawingState;
+
+// ---------------------------------------------------------------------------
+// The ".dna" drawing file: one line per strand ("S" records) and per free
+// label ("L" records), every field followed by "|", lines ended by CR LF.
+// Coordinates are those of the drawing at zoom size 30.
+// ---------------------------------------------------------------------------
+
+// A field that does not parse; what() is the offending text.
+class FieldError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One strand as stored in a file.
+struct StrandRecord {
+    sf::Color color = sf::Color::White;
+    std::string fiveText, threeText;
+    sf::Vector2f fivePosition, threePosition;
+    bool endLabelsVisible = true;
+    struct Base {
+        int kind;
+        sf::Vector2f position;
+    };
+    std::vector<Base> bases; // from the 5' end
+};
+
+// One free label as stored in a file.
+struct LabelRecord {
+    std::string text;
+    sf::Vector2f position;
+};
+
+// The whole content of a file, before it becomes a drawing.
+struct DrawingRecords {
+    std::vector<StrandRecord> strands;
+    std::vector<LabelRecord> labels;
+};
+
+// Takes the next field off the front of `line`: the text before the first
+// "|", which is removed with the field. Without "|" the whole rest is the
+// field and the line becomes empty.
+std::string_view nextField(std::string_view& line);
+
+// A decimal number as stream extraction reads it (leading white space
+// skipped, trailing characters ignored). Throws FieldError for anything else,
+// and for values that are not finite floats.
+float parseNumber(std::string_view text);
+
+// "0" or "1" (as an integer, leading white space skipped). Throws FieldError otherwise.
+bool parseFlag(std::string_view text);
+
+// "G", "C", "A", "T", "U" (exactly) to 0..4; -1 for any other text.
+int kindFromLetter(std::string_view text);
+
+// Reads the records of a drawing file's text (CR LF or LF line ends). Unknown
+// fields are skipped. Throws FieldError naming the first bad field.
+DrawingRecords parseDrawing(std::string_view content);
+
+// Writes the records in the file format, CR LF line ends, 6 significant digits.
+std::string formatDrawing(const DrawingRecords& records);
+
+// The records of the drawing with every position scaled by `scale` about
+// `pivot`, exactly as a zoom step would move it (defaults: as it is now).
+// The writer uses it to store the drawing as it would stand at zoom size 30
+// without moving anything on screen.
+DrawingRecords recordsOfDrawing(const DrawingState& state, float scale = 1.f, sf::Vector2f pivot = {0.f, 0.f});
+
+// Replaces nothing: appends the strands and labels of `records` to the
+// drawing, built at the current text size.
+void appendRecords(DrawingState& state, const DrawingRecords& records);
+
+// Reads a whole file. Returns false and sets `error` to one line naming the
+// file and the reason when it cannot be read or does not parse.
+bool readDrawingFile(const std::string& path, DrawingRecords& records, std::string& error);
+
+// Writes the text beside the file and renames it over the old one, so a
+// failed save never destroys the previous file. Returns false and sets
+// `error` to one line naming the file and the reason.
+bool writeFileAtomically(const std::string& path, const std::string& content, std::string& error);
