@@ -3,8 +3,12 @@
 #include "app/app_state.h"
 #include "app/main_loop.h"
 #include "app/menu.h"
+#include "document/document_commands.h"
+#include "edit/clipboard_exchange.h"
 #include "edit/drawing_ops.h"
+#include "edit/pair_strands.h"
 #include "edit/view.h"
+#include "model/strand.h"
 #include "platform/input_state.h"
 
 void dispatchEvent(AppState& app, const sf::Event& event) {
@@ -26,8 +30,15 @@ void applyControlShortcuts(AppState& app, const sf::Event& event) {
     if (event.type != sf::Event::KeyPressed || !app.input->isControlHeld()) return;
     switch (event.key.code) {
     case sf::Keyboard::A: selectAllElements(app, true); break;
+    case sf::Keyboard::C: copyStrandText(app, true, app.clipboardFiveToThree); break;
     case sf::Keyboard::D: selectAllElements(app, false); break;
+    case sf::Keyboard::E: exportPicture(app); break;
     case sf::Keyboard::K: app.platform.links->openLink(kProgramWebPage); break;
+    case sf::Keyboard::N: newDrawing(app); break;
+    case sf::Keyboard::O: openDrawing(app); break;
+    case sf::Keyboard::S: saveDrawing(app); break;
+    case sf::Keyboard::V: pasteStrandText(app); break;
+    case sf::Keyboard::X: cutStrandText(app, true, app.clipboardFiveToThree); break;
     default: break;
     }
 }
@@ -44,6 +55,9 @@ void applyViewKeys(AppState& app, const sf::Event& event) {
     case sf::Keyboard::Subtract: zoomOut(app, true); break;
     case sf::Keyboard::Z: setZoom(app, 30.f, false); break;
     case sf::Keyboard::R: centerDrawing(app); break;
+    case sf::Keyboard::P:
+        if (!app.strands.empty()) pairStrands(app, *app.strands.front(), *app.strands.back());
+        break;
     default: break;
     }
 }

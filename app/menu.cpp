@@ -1,6 +1,15 @@
 #include "app/menu.h"
 
 #include "app/app_state.h"
+#include "dialogs/about_window.h"
+#include "dialogs/instructions_window.h"
+#include "dialogs/label_windows.h"
+#include "dialogs/new_strand_window.h"
+#include "dialogs/strand_color_window.h"
+#include "dialogs/strand_end_window.h"
+#include "document/document_commands.h"
+#include "document/unsaved_changes.h"
+#include "edit/clipboard_exchange.h"
 #include "edit/drawing_ops.h"
 #include "edit/view.h"
 #include "model/label.h"
@@ -37,13 +46,37 @@ const std::vector<std::pair<std::string, std::vector<std::string>>>& menuLayout(
 const std::vector<MenuCommand>& commandTable() {
     using P = Precondition;
     static const std::vector<MenuCommand> table = {
+        {"New", P::None, [](AppState& app) { newDrawing(app); }},
+        {"Save", P::None, [](AppState& app) { saveDrawing(app); }},
+        {"Save As...", P::None, [](AppState& app) { saveDrawingAs(app); }},
+        {"Open", P::None, [](AppState& app) { openDrawing(app); }},
+        {"Export", P::None, [](AppState& app) { exportPicture(app); }},
+        {"Exit", P::None,
+         [](AppState& app) {
+             if (app.unsavedChanges)
+                 OpenUnsavedChangesWindowExit(app);
+             else
+                 app.mainWindow.close();
+         }},
+        {"Copy Entire Strand", P::OneStrand,
+         [](AppState& app) { copyStrandText(app, false, app.clipboardFiveToThree); }},
+        {"Copy Selected Bases", P::OneStrand,
+         [](AppState& app) { copyStrandText(app, true, app.clipboardFiveToThree); }},
+        {"Cut Entire Strand", P::OneStrand,
+         [](AppState& app) { cutStrandText(app, false, app.clipboardFiveToThree); }},
+        {"Cut Selected Bases", P::OneStrand,
+         [](AppState& app) { cutStrandText(app, true, app.clipboardFiveToThree); }},
+        {"Paste", P::None, [](AppState& app) { pasteStrandText(app); }},
         {kFiveToThreeItem, P::None, [](AppState& app) { app.clipboardFiveToThree = false; }},
         {kThreeToFiveItem, P::None, [](AppState& app) { app.clipboardFiveToThree = true; }},
         {"Zoom In", P::None, [](AppState& app) { zoomIn(app, false); }},
         {"Zoom Out", P::None, [](AppState& app) { zoomOut(app, false); }},
         {"Reset Zoom", P::None, [](AppState& app) { setZoom(app, 30.f, false); }},
         {"Center", P::None, [](AppState& app) { centerDrawing(app); }},
+        {"New Strand", P::None, [](AppState& app) { OpenNewStrandWindow(app); }},
+        {"Edit End Labels", P::OneStrand, [](AppState& app) { OpenStrandEndWindow(app); }},
         {"Toggle End Labels", P::OneStrand, [](AppState& app) { activeStrand(app).toggleEndLabels(); }},
+        {"Change Strand Color", P::OneStrand, [](AppState& app) { OpenStrandColorWindow(app); }},
         {"Equally Space Selected", P::OneStrand, [](AppState& app) { activeStrand(app).spaceHorizontally(false); }},
         {"Equally Space Strand", P::OneStrand, [](AppState& app) { activeStrand(app).spaceHorizontally(true); }},
         {"Select Entire Strand", P::OneStrand, [](AppState& app) { activeStrand(app).setAllSelected(true); }},
@@ -56,7 +89,11 @@ const std::vector<MenuCommand>& commandTable() {
          }},
         {"Delete Selected Bases", P::OneStrand, [](AppState& app) { activeStrand(app).deleteSelectedBases(); }},
         {"Delete Entire Strand", P::OneStrand, [](AppState& app) { deleteActiveStrand(app); }},
+        {"New Label", P::None, [](AppState& app) { OpenNewLabelWindow(app); }},
+        {"Edit Label", P::OneLabel, [](AppState& app) { OpenLabelEditWindow(app); }},
         {"Delete Label", P::OneLabel, [](AppState& app) { deleteSelectedLabel(app); }},
+        {"Instructions", P::None, [](AppState& app) { OpenInstructionsWindow(app); }},
+        {"About", P::None, [](AppState& app) { OpenAboutWindow(app); }},
     };
     return table;
 }

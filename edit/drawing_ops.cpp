@@ -13,6 +13,9 @@ void deleteSelectedLabel(DrawingState& state) {
     if (!label) return;
     auto& labels = state.labels;
     labels.erase(std::find_if(labels.begin(), labels.end(), [label](const auto& l) { return l.get() == label; }));
+    // Removing a label is a change like any other; left unmarked, the program
+    // would close without asking and lose the rest of the work with it.
+    state.unsavedChanges = true;
 }
 
 void selectAllElements(DrawingState& state, bool selected) {
@@ -84,4 +87,5 @@ void deleteActiveStrand(DrawingState& state) {
     auto& strands = state.strands;
     strands.erase(
         std::find_if(strands.begin(), strands.end(), [strand](const auto& s) { return s.get() == strand; }));
+    state.unsavedChanges = true;
 }

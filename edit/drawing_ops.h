@@ -5,9 +5,8 @@
 
 struct DrawingState;
 
-// Destroys the one selected free label and removes it from the drawing;
-// nothing happens when none or several are selected. Does not mark the
-// drawing changed.
+// Destroys the one selected free label and removes it from the drawing, and
+// marks the drawing changed; nothing happens when none or several are selected.
 void deleteSelectedLabel(DrawingState& state);
 
 // Sets the selected flag of every base, end label and free label. Strands'
@@ -27,5 +26,6 @@ sf::FloatRect drawingBounds(const DrawingState& state);
 // Euclidean distance, computed in double precision.
 float distanceBetween(sf::Vector2f a, sf::Vector2f b);
 
-// Destroys the one active strand; nothing happens when none or several are active.
+// Destroys the one active strand and marks the drawing changed; nothing
+// happens when none or several are active.
 void deleteActiveStrand(DrawingState& state);

@@ -185,8 +185,14 @@ std::shared_ptr<const Theme> Theme::cached(const std::string& path) {
     return result;
 }
 
-ThemeColors::ThemeColors(const Theme* theme, std::initializer_list<ImGuiCol> slots) {
+ThemeColors::ThemeColors(const Theme* theme, std::initializer_list<ImGuiCol> slots, bool framed) {
     if (!theme) return;
+    if (framed) {
+        ImGui::PushStyleVar(ImGuiStyleVar_FrameRounding, theme->style().FrameRounding);
+        ImGui::PushStyleVar(ImGuiStyleVar_FrameBorderSize, theme->style().FrameBorderSize);
+        ImGui::PushStyleVar(ImGuiStyleVar_GrabRounding, theme->style().GrabRounding);
+        pushedVars_ = 3;
+    }
     for (ImGuiCol slot : slots) {
         ImGui::PushStyleColor(slot, theme->style().Colors[slot]);
         ++pushed_;
@@ -195,6 +201,7 @@ ThemeColors::ThemeColors(const Theme* theme, std::initializer_list<ImGuiCol> slo
 
 ThemeColors::~ThemeColors() {
     if (pushed_) ImGui::PopStyleColor(pushed_);
+    if (pushedVars_) ImGui::PopStyleVar(pushedVars_);
 }
 
 } // namespace gui

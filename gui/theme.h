@@ -41,17 +41,19 @@ private:
     unsigned textSize_ = 18;
 };
 
-// Pushes a theme's colours for the given ImGui colour slots and pops them when
-// it goes out of scope; does nothing for a null theme.
+// Pushes a theme's colours for the given ImGui colour slots (and, for framed
+// widgets, its frame rounding and border) and pops them when it goes out of
+// scope; does nothing for a null theme.
 class ThemeColors {
 public:
-    ThemeColors(const Theme* theme, std::initializer_list<ImGuiCol> slots);
+    ThemeColors(const Theme* theme, std::initializer_list<ImGuiCol> slots, bool framed = false);
     ~ThemeColors();
     ThemeColors(const ThemeColors&) = delete;
     ThemeColors& operator=(const ThemeColors&) = delete;
 
 private:
     int pushed_ = 0;
+    int pushedVars_ = 0;
 };
 
 } // namespace gui

@@ -1,6 +1,7 @@
 #include "gui/widget.h"
 
 #include "gui/gui.h"
+#include "gui/theme.h"
 
 #include <cassert>
 
@@ -28,6 +29,11 @@ void Widget::bindCallback(Trigger trigger, std::function<void()> action) {
 bool Widget::hasCallback(Trigger trigger) const { return static_cast<bool>(actions_[static_cast<size_t>(trigger)]); }
 
 void Widget::focus() {}
+
+bool Widget::load(const std::string& themePath) {
+    theme_ = Theme::cached(themePath);
+    return theme_ != nullptr;
+}
 
 void Widget::raise(Trigger trigger) {
     if (gui_) gui_->queueAction(life_, trigger);

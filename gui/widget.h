@@ -11,6 +11,7 @@ namespace gui {
 
 class Container;
 class Gui;
+class Theme;
 
 // What happened to a widget; each widget kind raises the ones that make sense for it.
 enum class Trigger { Clicked, TextChanged, ReturnPressed, ValueChanged, Closed, PointerEntered, PointerLeft };
@@ -47,6 +48,10 @@ public:
     // True when an action is bound to the trigger.
     bool hasCallback(Trigger trigger) const;
 
+    // Takes the widget's colours from a theme file (see Theme). When the file
+    // cannot be read it returns false and the widget keeps the gui's style.
+    virtual bool load(const std::string& themePath);
+
     // Gives the widget the keyboard focus (takes effect from the next event on).
     virtual void focus();
     // True while the widget has the keyboard focus.
@@ -70,6 +75,10 @@ protected:
     unsigned effectiveTextSize() const;
     // The gui that owns this widget (null before it was added).
     Gui* owner() const { return gui_; }
+    // The theme loaded into this widget, or null for the gui's style.
+    const Theme* widgetTheme() const { return theme_.get(); }
+    // Cleared when the widget dies; the gui holds it for queued work.
+    const std::shared_ptr<Widget*>& lifeToken() const { return life_; }
     // ImGui id of this widget, unique for the life of the process.
     int uid() const { return uid_; }
     // True once setSize was called.
@@ -92,6 +101,7 @@ private:
     bool sizeSet_ = false;
     unsigned textSize_ = 0;
     std::array<std::function<void()>, 7> actions_;
+    std::shared_ptr<const Theme> theme_;
     // Cleared when the widget dies, so that queued actions can tell it is gone.
     std::shared_ptr<Widget*> life_;
 };

@@ -152,7 +152,7 @@ TEST_F(StrandTest, ConnectorsMeetTheLabelOnTheFacingSide) {
     // right edge, raised by sin|phi| cos|phi| w/2 = -0.0990 w/2 (so lowered).
     strand.setEndPositions({0.f, 90.f}, {300.f, 300.f});
     strand.layout();
-    EXPECT_VEC_NEAR(con.getPosition(), w / 2.f + 3.f, 90.f + 0.099015f * w / 2.f, 1e-3);
+    EXPECT_VEC_NEAR(con.getPosition(), w / 2.f + 3.f, 90.f + 0.0990099f * w / 2.f, 1e-3);
 
     // Label below and to the right at 60 degrees: along the top edge, left of centre.
     const float dx = 100.f * 0.5f, dy = 100.f * std::sqrt(3.f) / 2.f;
