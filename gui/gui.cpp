@@ -9,6 +9,8 @@
 #include <imgui_internal.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cfloat>
 #include <cmath>
 #include <fstream>
@@ -201,18 +203,30 @@ void Gui::rebuildFonts() {
     requestFrame();
 }
 
-void Gui::pushFont(unsigned px) {
-    auto best = fonts_.front();
+const std::pair<unsigned, ImFont*>& Gui::nearestFont(unsigned px) const {
+    const auto* best = &fonts_.front();
     for (const auto& entry : fonts_)
         if (std::abs(static_cast<int>(entry.first) - static_cast<int>(px)) <
-            std::abs(static_cast<int>(best.first) - static_cast<int>(px)))
-            best = entry;
+            std::abs(static_cast<int>(best->first) - static_cast<int>(px)))
+            best = &entry;
+    return *best;
+}
+
+void Gui::pushFont(unsigned px) {
+    const auto best = nearestFont(px);
     ImFont* font = best.second;
     fontStack_.emplace_back(font, font->Scale);
     // The scale is read when the font becomes current, and the text drawn while
     // it is current keeps that size, so it can be restored at popFont.
     font->Scale = static_cast<float>(px) / static_cast<float>(best.first);
     ImGui::PushFont(font);
+}
+
+sf::Vector2f Gui::measureText(unsigned px, const std::string& utf8) const {
+    const auto& [size, font] = nearestFont(px);
+    (void)size;
+    const ImVec2 extent = font->CalcTextSizeA(static_cast<float>(px), FLT_MAX, 0.f, utf8.c_str(), utf8.c_str() + utf8.size());
+    return {extent.x, extent.y};
 }
 
 void Gui::popFont() {

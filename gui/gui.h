@@ -77,6 +77,8 @@ public:
     // Makes the font for that pixel size current (nearest loaded size, scaled); undo with popFont.
     void pushFont(unsigned px);
     void popFont();
+    // Size of a text drawn at that character size with the widgets' font.
+    sf::Vector2f measureText(unsigned px, const std::string& utf8) const;
     // True inside a frame that will be rendered to the window.
     bool isRendering() const { return rendering_; }
     // Number of ImGui frames run so far (events, settling, drawing).
@@ -95,6 +97,7 @@ private:
     void runActions();
     void settle();
     void rebuildFonts();
+    const std::pair<unsigned, ImFont*>& nearestFont(unsigned px) const;
     void applyStyle();
 
     ImGuiContext* context_ = nullptr;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 BaseObject::BaseObject(DrawingState& drawingState, float x, float y, int kindValue)
-    : DraggableLabel(drawingState, x, y), kind(kindValue), selectionCircle(0.f, 30) {
+    : DraggableLabel(drawingState, x, y), kind(kindValue) {
     setKind(kindValue);
     setColor(color);
 }
@@ -16,9 +16,6 @@ void BaseObject::setKind(int k) {
     setColor(color);
     // Refits origin and circle to the new letter without moving the base.
     rescale(getPosition());
-    selectionCircle.setFillColor(sf::Color::Transparent);
-    selectionCircle.setOutlineColor(sf::Color::Black);
-    selectionCircle.setOutlineThickness(1.f);
 }
 
 std::string BaseObject::getLetter() const { return baseLetter(kind); }
@@ -36,12 +33,12 @@ void BaseObject::setColor(sf::Color c) {
 void BaseObject::draw() {
     DraggableLabel::draw();
     // The circle marks the selection for the user only; never in a picture.
-    if (selected && state.drawingOnScreen()) state.screenTarget->draw(selectionCircle);
+    if (isSelected() && state.drawingOnScreen()) state.screenTarget->draw(circle());
 }
 
 void BaseObject::moveTo(sf::Vector2f point) {
     DraggableLabel::moveTo(point);
-    selectionCircle.setPosition(point - dragOffset);
+    if (selectionCircle) selectionCircle->setPosition(point - getDragOffset());
 }
 
 void BaseObject::rescale(sf::Vector2f centre) {
@@ -52,9 +49,21 @@ void BaseObject::rescale(sf::Vector2f centre) {
 void BaseObject::refreshShape() {
     const sf::FloatRect b = text.getLocalBounds();
     text.setOrigin(b.left + b.width / 2.f, b.top + b.height / 2.f);
-    selectionCircle.setRadius(1.25f * std::max(b.width / 2.f, b.height / 2.f));
+    circleRadius = 1.25f * std::max(b.width / 2.f, b.height / 2.f);
+    if (selectionCircle) circle();
+}
+
+sf::CircleShape& BaseObject::circle() const {
+    if (!selectionCircle) {
+        selectionCircle = std::make_unique<sf::CircleShape>(circleRadius, 30);
+        selectionCircle->setFillColor(sf::Color::Transparent);
+        selectionCircle->setOutlineColor(sf::Color::Black);
+        selectionCircle->setOutlineThickness(1.f);
+    }
+    if (selectionCircle->getRadius() != circleRadius) selectionCircle->setRadius(circleRadius);
     // The circle's bounds include its outline; their centre is the circle's centre.
-    const sf::FloatRect c = selectionCircle.getLocalBounds();
-    selectionCircle.setOrigin(c.left + c.width / 2.f, c.top + c.height / 2.f);
-    selectionCircle.setPosition(getPosition());
+    const sf::FloatRect c = selectionCircle->getLocalBounds();
+    selectionCircle->setOrigin(c.left + c.width / 2.f, c.top + c.height / 2.f);
+    selectionCircle->setPosition(getPosition());
+    return *selectionCircle;
 }

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/Color.hpp>
 
+#include <memory>
 #include <string>
 
 // One base of a strand: a single coloured letter. A selected base shows a thin
@@ -25,8 +26,8 @@ public:
     void setColor(sf::Color c);
     // The stored colour (white means default).
     sf::Color getColor() const { return color; }
-    // The selection circle, for tests and hit measuring.
-    const sf::CircleShape& getSelectionCircle() const { return selectionCircle; }
+    // The selection circle (built on first use), for tests and measuring.
+    const sf::CircleShape& getSelectionCircle() const { return circle(); }
 
     // Draws the letter, then the circle when selected and drawing on screen.
     void draw() override;
@@ -38,8 +39,13 @@ public:
 private:
     // Centres the text's origin on its bounds and fits the circle round it.
     void refreshShape();
+    // The circle, built when first drawn or asked for: most bases are never
+    // selected, and shaping 30-point circles dominated the cost of building a strand.
+    sf::CircleShape& circle() const;
 
     int kind;
-    sf::CircleShape selectionCircle;
+    mutable std::unique_ptr<sf::CircleShape> selectionCircle;
+    // 1.25 times half the letter's larger side.
+    float circleRadius = 0.f;
     sf::Color color = sf::Color::White;
 };

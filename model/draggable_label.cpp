@@ -19,8 +19,9 @@ void DraggableLabel::draw() {
 
 void DraggableLabel::moveTo(sf::Vector2f point) {
     text.setPosition(point - dragOffset);
+    if (movedSinceFit) return;
     movedSinceFit = true;
-    if (layoutObserver) *layoutObserver = true;
+    if (owner) owner->elementMoved(*this);
 }
 
 void DraggableLabel::rescale(sf::Vector2f centre) {
@@ -40,13 +41,18 @@ void DraggableLabel::handleEvent(const sf::Event& event) {
 }
 
 void DraggableLabel::setSelected(bool b) {
-    selected = b;
+    if (b != selected) {
+        selected = b;
+        if (owner) owner->selectionChanged(*this, b);
+    }
     if (!b) stopDrag();
 }
 
 void DraggableLabel::startDrag() {
     dragOffset = state.pointerPosition - getPosition();
+    if (dragging) return;
     dragging = true;
+    if (owner) owner->draggingChanged(*this, true);
 }
 
 void DraggableLabel::stopDrag() {
@@ -55,6 +61,7 @@ void DraggableLabel::stopDrag() {
     if (!dragging || state.pointerOverMenuBar) return;
     dragOffset = {0.f, 0.f};
     dragging = false;
+    if (owner) owner->draggingChanged(*this, false);
 }
 
 void DraggableLabel::shiftBack(sf::Vector2f d) { moveTo(getPosition() - d); }

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "model/drawing_state.h"
+#include "model/element_observer.h"
 
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <cstddef>
+
 // The root of every drawing element: a text sitting at a point that can be hit
 // by the pointer, selected, dragged with the left button, moved with a group and
 // rescaled when the view zooms. It knows nothing of strands; a strand learns
-// about moves through the layout flag it attaches (see setLayoutObserver).
+// about moves, selection and drags through the observer it attaches.
 class DraggableLabel {
 public:
     // Builds an empty black text in the drawing's font at the current text size
@@ -63,23 +66,26 @@ public:
     // deselect unless Control is held or the pointer is over the menu bar.
     void onPress();
 
-    // ---- Layout bookkeeping for the owning strand ----
-    // Every later move also sets *flag, so the owner knows it must refit its
-    // lines. Pass nullptr to detach. Default: no observer.
-    void setLayoutObserver(bool* flag) { layoutObserver = flag; }
-    // True when the element moved (or changed size) since clearMoved().
+    // ---- Bookkeeping for the owner ----
+    // Reports later moves (the first since clearMoved), selection and drag
+    // changes to `observer`; nullptr detaches. Default: no observer.
+    void setObserver(ElementObserver* observer) { owner = observer; }
+    // True when the element moved (or changed size) since clearMoved(); true after construction.
     bool hasMovedSinceFit() const { return movedSinceFit; }
     // Forgets earlier moves; the owner calls it once its lines are refitted.
     void clearMoved() { movedSinceFit = false; }
+    // Slots the owner may use to find the element in its own lists (order, drag list).
+    long long ownerOrderKey = 0;
+    std::size_t ownerDragSlot = 0;
 
 protected:
     DrawingState& state;
     sf::Text text;
+
+private:
     sf::Vector2f dragOffset{0.f, 0.f};
     bool dragging = false;
     bool selected = false;
-
-private:
-    bool* layoutObserver = nullptr;
+    ElementObserver* owner = nullptr;
     bool movedSinceFit = true;
 };

@@ -26,12 +26,12 @@ std::string NameLabel::getText() const {
 
 void NameLabel::draw() {
     DraggableLabel::draw();
-    if (selected && state.drawingOnScreen()) state.screenTarget->draw(outlineBox);
+    if (isSelected() && state.drawingOnScreen()) state.screenTarget->draw(outlineBox);
 }
 
 void NameLabel::moveTo(sf::Vector2f point) {
     DraggableLabel::moveTo(point);
-    outlineBox.setPosition(point - dragOffset);
+    outlineBox.setPosition(point - getDragOffset());
 }
 
 void NameLabel::rescale(sf::Vector2f centre) {
@@ -43,7 +43,7 @@ void NameLabel::handleEvent(const sf::Event& event) {
     if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) onPress();
     if (event.type == sf::Event::MouseButtonReleased && event.mouseButton.button == sf::Mouse::Left)
         onRelease();
-    if (event.type == sf::Event::MouseMoved && dragging) moveTo(state.pointerPosition);
+    if (event.type == sf::Event::MouseMoved && isDragging()) moveTo(state.pointerPosition);
 }
 
 void NameLabel::onRelease() {

@@ -84,6 +84,12 @@ void Strand::curveThroughPointer(bool wholeStrand) {
     const sf::Vector2f a = bases[first]->getPosition();
     const sf::Vector2f b = bases[last]->getPosition();
     sf::Vector2f m = state.pointerPosition;
+    // A pointer on the line through F and L (or F on L) defines no arc. The
+    // nudge below would turn it into a circle millions of pixels wide and fling
+    // the bases off the drawing, so such a run is left as it is.
+    const double cross = (static_cast<double>(b.x) - a.x) * (static_cast<double>(m.y) - a.y) -
+                         (static_cast<double>(b.y) - a.y) * (static_cast<double>(m.x) - a.x);
+    if (cross == 0.0) return;
 
     // Keep the chord slopes finite when the pointer shares a coordinate with an end.
     if (m.x == a.x || m.x == b.x) m.x += 0.01f;

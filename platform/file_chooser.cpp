@@ -71,11 +71,11 @@ std::string run(GtkFileChooserAction action, const char* title, const char* acce
 
 } // namespace
 
-std::string GtkFileChooser::chooseOpenPath(const std::vector<FileFilter>& filters) {
+std::string NativeFileChooser::chooseOpenPath(const std::vector<FileFilter>& filters) {
     return run(GTK_FILE_CHOOSER_ACTION_OPEN, "Open", "_Open", filters, "", nullptr);
 }
 
-std::string GtkFileChooser::chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
+std::string NativeFileChooser::chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
                                            int* chosenFilter) {
     return run(GTK_FILE_CHOOSER_ACTION_SAVE, "Save", "_Save", filters, suggestedName, chosenFilter);
 }

@@ -24,7 +24,7 @@ public:
 };
 
 // GTK 3 GtkFileChooserNative (the desktop portal where one runs).
-class GtkFileChooser : public FileChooser {
+class NativeFileChooser : public FileChooser {
 public:
     std::string chooseOpenPath(const std::vector<FileFilter>& filters) override;
     std::string chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,

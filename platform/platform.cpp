@@ -5,7 +5,7 @@ Platform Platform::real() {
     p.input = std::make_unique<LiveInputState>();
     p.clock = std::make_unique<SteadyTimeSource>();
     p.clipboard = std::make_unique<SystemClipboard>();
-    p.files = std::make_unique<GtkFileChooser>();
+    p.files = std::make_unique<NativeFileChooser>();
     p.links = std::make_unique<XdgLinkOpener>();
     return p;
 }

@@ -127,6 +127,15 @@ TEST_F(StrandLayoutTest, CurveWithCollinearPointsLeavesTheRunAlone) {
         EXPECT_TRUE(std::isfinite(b->getPosition().x));
         EXPECT_TRUE(std::isfinite(b->getPosition().y));
     }
+    pointerAt(100.f, 0.f); // between them
+    strand.curveThroughPointer(false);
+    EXPECT_VEC_NEAR(base(strand, 1).getPosition(), 50.f, 20.f, 0.f);
+    // A slanted line, pointer beyond L.
+    Strand& slanted = strandAt({{0.f, 0.f}, {5.f, 50.f}, {30.f, 60.f}, {100.f, 50.f}});
+    slanted.setAllSelected(true);
+    pointerAt(300.f, 150.f);
+    slanted.curveThroughPointer(false);
+    EXPECT_VEC_NEAR(base(slanted, 1).getPosition(), 5.f, 50.f, 0.f);
     // F and L in one place: no circle either.
     Strand& closed = strandAt({{0.f, 0.f}, {50.f, 20.f}, {0.f, 0.f}});
     closed.setAllSelected(true);
@@ -143,12 +152,18 @@ TEST_F(StrandLayoutTest, AlignToNeighbourRowOrColumn) {
     const float x = moving.getPosition().x;
     alignToNeighbour(reference, moving);
     EXPECT_VEC_NEAR(moving.getPosition(), x, 100.f, 1e-4);
-    // Exactly 45 degrees (above and below, left and right): onto the column.
-    for (const sf::Vector2f d : {sf::Vector2f{50.f, 50.f}, sf::Vector2f{-50.f, 50.f}, sf::Vector2f{50.f, -50.f},
-                                 sf::Vector2f{-50.f, -50.f}}) {
+    // Exactly 45 degrees as seen from the element (reference up-right or down-right): the column.
+    for (const sf::Vector2f d : {sf::Vector2f{-50.f, 50.f}, sf::Vector2f{-50.f, -50.f}}) {
         moving.moveTo(reference.getPosition() + d);
         alignToNeighbour(reference, moving);
         EXPECT_VEC_NEAR(moving.getPosition(), 100.f, 100.f + d.y, 1e-4);
+    }
+    // Degrees come from 3.14159, so the 135-degree diagonals measure 135.0002
+    // and fall on the row side.
+    for (const sf::Vector2f d : {sf::Vector2f{50.f, 50.f}, sf::Vector2f{50.f, -50.f}}) {
+        moving.moveTo(reference.getPosition() + d);
+        alignToNeighbour(reference, moving);
+        EXPECT_VEC_NEAR(moving.getPosition(), 100.f + d.x, 100.f, 1e-4);
     }
     // Left of the reference, 10 degrees off: row.
     moving.moveTo({0.f, 100.f - 17.6f});
@@ -191,7 +206,8 @@ TEST_F(StrandLayoutTest, ShiftDragAlignsThroughTheStrandHandler) {
     strand.handleElementEvents(moved());
     state.elementGrabbed = false;
     strand.handleEvent(moved());
-    EXPECT_VEC_NEAR(base(strand, 1).getPosition(), 250.f, 260.f, 1e-3);
+    // Dragged with an offset of (30, 0) from where it was picked up.
+    EXPECT_VEC_NEAR(base(strand, 1).getPosition(), 220.f, 260.f, 1e-3);
     input.leftShift = false;
     input.rightShift = true;
     strand.handleEvent(moved());
@@ -200,15 +216,15 @@ TEST_F(StrandLayoutTest, ShiftDragAlignsThroughTheStrandHandler) {
 
     // A dragged first base lines up with the second; a dragged end label with its end base.
     base(strand, 1).stopDrag();
-    base(strand, 0).moveTo({90.f, 250.f});
-    pointerAt(90.f, 250.f);
+    base(strand, 0).moveTo({40.f, 250.f});
+    pointerAt(40.f, 250.f);
     base(strand, 0).startDrag();
     strand.getThreeLabel().moveTo({340.f, 130.f});
     pointerAt(340.f, 130.f);
     strand.getThreeLabel().startDrag();
     input.rightShift = true;
     strand.handleEvent(moved());
-    EXPECT_VEC_NEAR(base(strand, 0).getPosition(), 90.f, 260.f, 1e-3);
+    EXPECT_VEC_NEAR(base(strand, 0).getPosition(), 40.f, 260.f, 1e-3);
     EXPECT_VEC_NEAR(strand.getThreeLabel().getPosition(), 340.f, 100.f, 1e-3);
 }
 

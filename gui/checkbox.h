@@ -1,0 +1,31 @@
+#pragma once
+
+#include "gui/widget.h"
+
+#include <string>
+
+namespace gui {
+
+// A tick box with a text to its right; a click toggles it and raises Clicked.
+class Checkbox : public Widget {
+public:
+    Checkbox() = default;
+    // Sets the text beside the box (UTF-8).
+    void setText(const std::string& utf8) { text_ = utf8; }
+    std::string getText() const { return text_; }
+    // Ticks the box; raises nothing.
+    void check() { checked_ = true; }
+    // Clears the box; raises nothing.
+    void uncheck() { checked_ = false; }
+    // True while the box is ticked (false at first).
+    bool isChecked() const { return checked_; }
+    // The size of the square box as set, else one text line plus the frame padding.
+    sf::Vector2f getSize() const override;
+
+private:
+    void submit(sf::Vector2f origin) override;
+    std::string text_;
+    bool checked_ = false;
+};
+
+} // namespace gui
