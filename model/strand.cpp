@@ -42,11 +42,12 @@ sf::RectangleShape makeLine(sf::Vector2f size) {
 } // namespace
 
 Strand::Strand(DrawingState& drawingState)
-    : state(drawingState), fiveConnector(makeLine({0.f, 0.f})), threeConnector(makeLine({0.f, 0.f})),
-      fiveLabel(drawingState, -100.f, -100.f, "5'"), threeLabel(drawingState, -100.f, -100.f, "3'") {
+    : state(drawingState), tracker(fiveLabel, threeLabel), fiveConnector(makeLine({0.f, 0.f})),
+      threeConnector(makeLine({0.f, 0.f})), fiveLabel(drawingState, -100.f, -100.f, "5'"),
+      threeLabel(drawingState, -100.f, -100.f, "3'") {
     threeLabel.setThreePrimeEnd(true);
-    fiveLabel.setLayoutObserver(&labelsMoved);
-    threeLabel.setLayoutObserver(&labelsMoved);
+    tracker.adopt(fiveLabel);
+    tracker.adopt(threeLabel);
 }
 
 Strand::~Strand() = default;
@@ -61,11 +62,14 @@ void Strand::addBase(std::unique_ptr<BaseObject> base, bool atThreeEnd) {
     const bool clean = !isLayoutPending() && fittedThickness == thickness;
 
     BaseObject& added = *base;
-    added.setLayoutObserver(&basesMoved);
-    if (atThreeEnd)
+    if (atThreeEnd) {
+        added.ownerOrderKey = frontKey + static_cast<long long>(bases.size());
         bases.push_back(std::move(base));
-    else
+    } else {
+        added.ownerOrderKey = --frontKey;
         bases.push_front(std::move(base));
+    }
+    tracker.adopt(added);
 
     if (bases.size() > 1) {
         // The end label goes beyond the new end, continuing the direction from
@@ -103,9 +107,7 @@ void Strand::addBase(std::unique_ptr<BaseObject> base, bool atThreeEnd) {
     }
     if (bases.size() > 1) fitLink(atThreeEnd ? links.size() - 1 : 0, thickness);
     fitConnectors(thickness);
-    added.clearMoved();
-    basesMoved = false;
-    labelsMoved = false;
+    markClean();
 }
 
 void Strand::deleteSelectedBases() {
@@ -146,8 +148,21 @@ void Strand::deleteSelectedBases() {
     for (std::size_t i = 0; i < dropLink.size(); ++i)
         if (!dropLink[i]) links[kept++] = links[i];
     links.erase(links.begin() + static_cast<std::ptrdiff_t>(kept), links.end());
+    renumberAndRecount();
     // Neighbours changed; every link is refitted by the next layout().
     relinkAll = true;
+}
+
+void Strand::renumberAndRecount() {
+    tracker.reset();
+    frontKey = 0;
+    long long key = 0;
+    for (const auto& base : bases) {
+        base->ownerOrderKey = key++;
+        tracker.adopt(*base);
+    }
+    tracker.adopt(fiveLabel);
+    tracker.adopt(threeLabel);
 }
 
 // ---- Read access ----
@@ -197,11 +212,15 @@ std::string Strand::selectedSequenceText(bool fiveToThree) const {
 
 float Strand::lineThickness() const { return std::max(1.f, state.zoomSize / 15.f); }
 
-bool Strand::isLayoutPending() const { return basesMoved || labelsMoved || relinkAll; }
+bool Strand::isLayoutPending() const {
+    return relinkAll || tracker.labelsMoved() || !tracker.movedBases().empty();
+}
 
 void Strand::markClean() {
-    basesMoved = false;
-    labelsMoved = false;
+    for (DraggableLabel* base : tracker.movedBases()) base->clearMoved();
+    fiveLabel.clearMoved();
+    threeLabel.clearMoved();
+    tracker.clearMoves();
     relinkAll = false;
     fittedThickness = lineThickness();
 }
@@ -220,13 +239,13 @@ void Strand::layout() {
     if (relinkAll) {
         for (std::size_t i = 0; i + 1 < n; ++i) fitLink(i, thickness);
         for (const auto& base : bases) base->clearMoved();
-    } else if (basesMoved) {
+        tracker.clearMoves();
+    } else {
         // Only the links touching a moved base can have changed.
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!bases[i]->hasMovedSinceFit()) continue;
+        for (const DraggableLabel* base : tracker.movedBases()) {
+            const std::size_t i = indexOf(*base);
             if (i > 0) fitLink(i - 1, thickness);
             if (i + 1 < n) fitLink(i, thickness);
-            bases[i]->clearMoved();
         }
     }
     fitConnectors(thickness);
@@ -314,6 +333,15 @@ void Strand::draw() {
 }
 
 void Strand::handleElementEvents(const sf::Event& event) {
+    if (event.type == sf::Event::MouseMoved) {
+        // A pointer move only concerns elements being dragged: no other element
+        // reacts to it, so the rest of a long strand is not visited.
+        for (DraggableLabel* element : tracker.draggingElements()) {
+            const bool endLabel = element == &fiveLabel || element == &threeLabel;
+            if (!endLabel || endLabelsVisible) element->handleEvent(event);
+        }
+        return;
+    }
     for (const auto& base : bases) base->handleEvent(event);
     if (!endLabelsVisible) return;
     fiveLabel.handleEvent(event);
@@ -322,9 +350,7 @@ void Strand::handleElementEvents(const sf::Event& event) {
 
 void Strand::handleEvent(const sf::Event& event) {
     // 1. Who holds the selection.
-    bool anySelected = fiveLabel.isSelected() || threeLabel.isSelected();
-    for (auto it = bases.begin(); !anySelected && it != bases.end(); ++it) anySelected = (*it)->isSelected();
-    if (anySelected)
+    if (tracker.selectedCount() > 0)
         setActive(true);
     else if (state.elementGrabbed)
         setActive(false);
@@ -377,12 +403,14 @@ void Strand::applyLetterKey(const sf::Event& event) {
 }
 
 void Strand::alignDraggedElements() {
-    if (bases.empty()) return;
-    const DraggableLabel* reference = bases.front().get();
-    for (const auto& base : bases) {
-        if (base->isDragging()) alignToNeighbour(*reference, *base);
-        reference = base.get();
-    }
+    if (bases.empty() || tracker.draggingElements().empty()) return;
+    // Each dragged base lines up with the base before it, after that one has
+    // itself been aligned: so take the dragged bases in strand order.
+    std::vector<std::size_t> dragged;
+    for (const DraggableLabel* element : tracker.draggingElements())
+        if (element != &fiveLabel && element != &threeLabel) dragged.push_back(indexOf(*element));
+    std::sort(dragged.begin(), dragged.end());
+    for (const std::size_t i : dragged) alignToNeighbour(*bases[i == 0 ? 0 : i - 1], *bases[i]);
     if (bases.front()->isDragging() && bases.size() > 1) alignToNeighbour(*bases[1], *bases.front());
     if (fiveLabel.isDragging()) alignToNeighbour(*bases.front(), fiveLabel);
     if (threeLabel.isDragging()) alignToNeighbour(*bases.back(), threeLabel);
@@ -392,15 +420,15 @@ void Strand::alignDraggedElements() {
 
 void Strand::setActive(bool b) {
     active = b;
-    if (b) return;
+    // Nothing selected and nothing dragging: deselecting would change nothing.
+    if (b || (tracker.selectedCount() == 0 && tracker.draggingElements().empty())) return;
     for (const auto& base : bases) base->setSelected(false);
     fiveLabel.setSelected(false);
     threeLabel.setSelected(false);
 }
 
 bool Strand::isAnyDragging() const {
-    if (fiveLabel.isDragging() || threeLabel.isDragging()) return true;
-    return std::any_of(bases.begin(), bases.end(), [](const auto& base) { return base->isDragging(); });
+    return !tracker.draggingElements().empty();
 }
 
 void Strand::setAllSelected(bool b) {

@@ -3,6 +3,7 @@
 #include "model/base_object.h"
 #include "model/drawing_state.h"
 #include "model/name_label.h"
+#include "model/strand_tracker.h"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -18,9 +19,10 @@
 // base by a connector, and one colour.
 //
 // Lines (links and connectors) are refitted lazily: every element of the strand
-// reports its moves through a layout flag, so layout() only refits the lines
-// next to elements that moved and costs next to nothing when nothing did. The
-// result is the same as refitting everything every time.
+// reports its moves, selection and drags to the strand's tracker, so layout()
+// only refits the lines next to elements that moved, and an event costs next
+// to nothing when nothing moved. The result is the same as refitting
+// everything every time.
 class Strand {
 public:
     // An empty, active strand with visible end labels "5'" and "3'" and colour white.
@@ -134,8 +136,16 @@ private:
                       float thickness);
     float lineThickness() const;
     void markClean();
+    // Index of a base of this strand, from the order key the strand gives it.
+    std::size_t indexOf(const DraggableLabel& base) const {
+        return static_cast<std::size_t>(base.ownerOrderKey - frontKey);
+    }
+    // Gives every base its order key again and rebuilds the tracker's account.
+    void renumberAndRecount();
 
     DrawingState& state;
+    // Declared first so that it outlives the elements that report to it.
+    StrandTracker tracker;
     std::deque<std::unique_ptr<BaseObject>> bases;
     std::deque<sf::RectangleShape> links;
     sf::RectangleShape fiveConnector;
@@ -146,10 +156,9 @@ private:
     bool endLabelsVisible = true;
     sf::Color color = sf::Color::White;
 
-    // Layout bookkeeping: set by element moves (bases and labels report to
-    // separate flags so a dragged end label does not make layout walk the bases).
-    bool basesMoved = true;
-    bool labelsMoved = true;
+    // Order key of the front base: index = key - frontKey, so adding at the
+    // 5' end does not renumber the strand.
+    long long frontKey = 0;
     // The link list changed shape (deletion): every link must be refitted.
     bool relinkAll = true;
     // Thickness the lines were last fitted with; a zoom change refits them all.

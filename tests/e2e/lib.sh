@@ -141,3 +141,27 @@ count_color() {
 }
 
 clipboard() { xclip -selection clipboard -o 2>/dev/null; }
+
+# bbox_color FILE R,G,B: bounding box "X Y W H" of the pixels of exactly that
+# colour, or "" when there is none.
+bbox_color() {
+    local out
+    out=$(convert "$1" -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
+        -bordercolor black -border 1 -trim -format '%@' info: 2>/dev/null)
+    # %@ prints WxH+X+Y of the trimmed area (offsets include the 1-pixel border).
+    [[ "$out" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || { echo ""; return; }
+    [ "$(count_color "$1" "$2")" -gt 0 ] || { echo ""; return; }
+    echo "$((BASH_REMATCH[3] - 1)) $((BASH_REMATCH[4] - 1)) ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+}
+
+# centre_of FILE R,G,B: "X Y" centre of that colour's bounding box.
+centre_of() {
+    local box
+    box=$(bbox_color "$1" "$2")
+    [ -n "$box" ] || { echo ""; return; }
+    read -r x y w h <<<"$box"
+    echo "$((x + w / 2)) $((y + h / 2))"
+}
+
+# near A B TOLERANCE: |A - B| <= TOLERANCE
+near() { local d=$(($1 - $2)); [ ${d#-} -le "$3" ]; }

@@ -150,15 +150,36 @@ TEST_F(DraggableLabelTest, ShiftBackInRectAndMoveReports) {
     EXPECT_FALSE(label.isInRect(5.01f, 0.f, 10.f, 30.f));
     EXPECT_FALSE(label.isInRect(0.f, 0.f, 10.f, 24.99f));
 
-    bool observed = false;
-    label.setLayoutObserver(&observed);
-    label.clearMoved();
-    label.setSelected(true);
-    EXPECT_FALSE(observed);
-    EXPECT_FALSE(label.hasMovedSinceFit());
-    label.moveTo({1.f, 1.f});
-    EXPECT_TRUE(observed);
+    // The owner hears of the first move since it last cleared the mark, and
+    // of every change of the selected and dragging flags.
+    struct Recorder : ElementObserver {
+        int moves = 0, selections = 0, deselections = 0, dragStarts = 0, dragStops = 0;
+        void elementMoved(DraggableLabel&) override { ++moves; }
+        void selectionChanged(DraggableLabel&, bool s) override { ++(s ? selections : deselections); }
+        void draggingChanged(DraggableLabel&, bool d) override { ++(d ? dragStarts : dragStops); }
+    } recorder;
+    label.setObserver(&recorder);
     EXPECT_TRUE(label.hasMovedSinceFit());
+    label.clearMoved();
+    label.select();
+    label.select();
+    EXPECT_EQ(recorder.selections, 1);
+    EXPECT_EQ(recorder.moves, 0);
+    label.moveTo({1.f, 1.f});
+    label.moveTo({2.f, 1.f});
+    EXPECT_EQ(recorder.moves, 1);
+    EXPECT_TRUE(label.hasMovedSinceFit());
+    label.clearMoved();
+    label.rescale(label.getPosition());
+    EXPECT_EQ(recorder.moves, 2);
+    label.startDrag();
+    label.startDrag();
+    EXPECT_EQ(recorder.dragStarts, 1);
+    label.setSelected(false);
+    EXPECT_EQ(recorder.deselections, 1);
+    EXPECT_EQ(recorder.dragStops, 1);
+    label.stopDrag();
+    EXPECT_EQ(recorder.dragStops, 1);
 }
 
 } // namespace
