@@ -1,6 +1,7 @@
 #include "app/menu.h"
 
 #include "app/app_state.h"
+#include "gui/menu_bar.h"
 #include "dialogs/about_window.h"
 #include "dialogs/instructions_window.h"
 #include "dialogs/label_windows.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/gui.h"
+#include "gui/child_window.h"
 
 #include <string>
 

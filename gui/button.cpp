@@ -16,9 +16,10 @@ sf::Vector2f Button::getSize() const {
 
 void Button::submit(sf::Vector2f origin) {
     owner()->pushFont(effectiveTextSize());
-    ThemeColors colors(widgetTheme(),
-                       {ImGuiCol_Button, ImGuiCol_ButtonHovered, ImGuiCol_ButtonActive, ImGuiCol_Text, ImGuiCol_Border},
-                       true);
+    ThemeColors colors(
+        widgetTheme(),
+        {ImGuiCol_Button, ImGuiCol_ButtonHovered, ImGuiCol_ButtonActive, ImGuiCol_Text, ImGuiCol_Border},
+        true);
     ImGui::SetCursorScreenPos(ImVec2(origin.x + getPosition().x, origin.y + getPosition().y));
     ImGui::PushID(uid());
     const sf::Vector2f size = getSize();

@@ -3,15 +3,15 @@
 #include "gui/gui.h"
 #include "gui/theme.h"
 
-#include <imgui.h>
-
 #include <algorithm>
+#include <imgui.h>
 
 namespace gui {
 
 sf::Vector2f Checkbox::getSize() const {
     if (sizeWasSet() || !owner()) return storedSize();
-    const float side = static_cast<float>(effectiveTextSize()) + 2.f * owner()->theme().style().FramePadding.y;
+    const float side =
+        static_cast<float>(effectiveTextSize()) + 2.f * owner()->theme().style().FramePadding.y;
     return {side, side};
 }
 

@@ -43,8 +43,9 @@ void ChildWindow::submit(sf::Vector2f) {
         ImGui::SetNextWindowFocus();
         focusRequested_ = false;
     }
-    ThemeColors colors(widgetTheme(), {ImGuiCol_WindowBg, ImGuiCol_TitleBg, ImGuiCol_TitleBgActive, ImGuiCol_Border,
-                                      ImGuiCol_Text, ImGuiCol_Button, ImGuiCol_ButtonHovered, ImGuiCol_ButtonActive});
+    ThemeColors colors(widgetTheme(),
+                       {ImGuiCol_WindowBg, ImGuiCol_TitleBg, ImGuiCol_TitleBgActive, ImGuiCol_Border,
+                        ImGuiCol_Text, ImGuiCol_Button, ImGuiCol_ButtonHovered, ImGuiCol_ButtonActive});
     gui->pushFont(effectiveTextSize());
     ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0.f, 0.f));
     ImGui::PushStyleVar(ImGuiStyleVar_WindowMinSize, ImVec2(1.f, 1.f));

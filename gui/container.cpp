@@ -22,7 +22,8 @@ Widget* Container::get(const std::string& name) const {
 }
 
 bool Container::remove(const std::string& name) {
-    auto it = std::find_if(children_.begin(), children_.end(), [&](const auto& c) { return c->name_ == name; });
+    auto it =
+        std::find_if(children_.begin(), children_.end(), [&](const auto& c) { return c->name_ == name; });
     if (it == children_.end()) return false;
     // Take the widget out of the list before destroying it, so that anything its
     // destructor triggers sees a consistent container.
@@ -33,7 +34,8 @@ bool Container::remove(const std::string& name) {
 }
 
 bool Container::remove(Widget* widget) {
-    auto it = std::find_if(children_.begin(), children_.end(), [&](const auto& c) { return c.get() == widget; });
+    auto it =
+        std::find_if(children_.begin(), children_.end(), [&](const auto& c) { return c.get() == widget; });
     if (it == children_.end()) return false;
     std::unique_ptr<Widget> doomed = std::move(*it);
     children_.erase(it);
@@ -48,7 +50,8 @@ void Container::removeAllWidgets() {
 }
 
 void Container::submitChildren(sf::Vector2f origin) {
-    for (const auto& child : children_) child->submit(origin);
+    for (const auto& child : children_)
+        child->submit(origin);
 }
 
 } // namespace gui

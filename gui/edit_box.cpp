@@ -3,10 +3,9 @@
 #include "gui/gui.h"
 #include "gui/theme.h"
 
+#include <algorithm>
 #include <imgui.h>
 #include <imgui_stdlib.h>
-
-#include <algorithm>
 
 namespace gui {
 
@@ -83,12 +82,15 @@ void EditBox::submit(sf::Vector2f origin) {
 
     if (!active_) pendingLiveText_ = false;
     if (focusState_ == FocusState::Awaiting) {
-        // ImGui hands the focus over one frame after the request; give up if the
-        // box cannot take it (its window hidden or gone from view).
-        if (active_ || ++focusFrames_ > 3)
+        // ImGui hands the focus over one frame after the request. A window that
+        // appears in the same frame takes the focus for itself, so ask again;
+        // give up if the box cannot take it at all (its window hidden).
+        if (active_ || ++focusFrames_ > 4) {
             focusState_ = FocusState::None;
-        else
+        } else {
+            focusState_ = FocusState::Requested;
             requestFrame();
+        }
     }
     if (buffer != text_ && !pendingLiveText_) {
         text_ = buffer;

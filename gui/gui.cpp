@@ -4,16 +4,15 @@
 
 #include <SFML/Window/Clipboard.hpp>
 #include <SFML/Window/Context.hpp>
-#include <backends/imgui_impl_opengl2.h>
-#include <imgui.h>
-#include <imgui_internal.h>
-
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
+#include <backends/imgui_impl_opengl2.h>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
+#include <imgui.h>
+#include <imgui_internal.h>
 #include <iostream>
 
 namespace gui {
@@ -28,16 +27,24 @@ const char* clipboardText(void*) {
     return text.c_str();
 }
 
-void setClipboardText(void*, const char* text) { sf::Clipboard::setString(sf::String::fromUtf8(text, text + std::strlen(text))); }
+void setClipboardText(void*, const char* text) {
+    sf::Clipboard::setString(sf::String::fromUtf8(text, text + std::strlen(text)));
+}
 
 int mouseIndex(sf::Mouse::Button button) {
     switch (button) {
-    case sf::Mouse::Left: return 0;
-    case sf::Mouse::Right: return 1;
-    case sf::Mouse::Middle: return 2;
-    case sf::Mouse::XButton1: return 3;
-    case sf::Mouse::XButton2: return 4;
-    default: return -1;
+    case sf::Mouse::Left:
+        return 0;
+    case sf::Mouse::Right:
+        return 1;
+    case sf::Mouse::Middle:
+        return 2;
+    case sf::Mouse::XButton1:
+        return 3;
+    case sf::Mouse::XButton2:
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -71,20 +78,31 @@ Gui::Gui() : theme_(std::make_unique<Theme>()) {
     io.GetClipboardTextFn = clipboardText;
     io.SetClipboardTextFn = setClipboardText;
     const std::pair<ImGuiKey, sf::Keyboard::Key> keys[] = {
-        {ImGuiKey_Tab, sf::Keyboard::Tab},         {ImGuiKey_LeftArrow, sf::Keyboard::Left},
-        {ImGuiKey_RightArrow, sf::Keyboard::Right}, {ImGuiKey_UpArrow, sf::Keyboard::Up},
-        {ImGuiKey_DownArrow, sf::Keyboard::Down},   {ImGuiKey_PageUp, sf::Keyboard::PageUp},
-        {ImGuiKey_PageDown, sf::Keyboard::PageDown}, {ImGuiKey_Home, sf::Keyboard::Home},
-        {ImGuiKey_End, sf::Keyboard::End},         {ImGuiKey_Insert, sf::Keyboard::Insert},
-        {ImGuiKey_Delete, sf::Keyboard::Delete},   {ImGuiKey_Backspace, sf::Keyboard::Backspace},
-        {ImGuiKey_Space, sf::Keyboard::Space},     {ImGuiKey_Enter, sf::Keyboard::Enter},
-        {ImGuiKey_A, sf::Keyboard::A},             {ImGuiKey_C, sf::Keyboard::C},
-        {ImGuiKey_V, sf::Keyboard::V},             {ImGuiKey_X, sf::Keyboard::X},
-        {ImGuiKey_Y, sf::Keyboard::Y},             {ImGuiKey_Z, sf::Keyboard::Z},
+        {ImGuiKey_Tab, sf::Keyboard::Tab},
+        {ImGuiKey_LeftArrow, sf::Keyboard::Left},
+        {ImGuiKey_RightArrow, sf::Keyboard::Right},
+        {ImGuiKey_UpArrow, sf::Keyboard::Up},
+        {ImGuiKey_DownArrow, sf::Keyboard::Down},
+        {ImGuiKey_PageUp, sf::Keyboard::PageUp},
+        {ImGuiKey_PageDown, sf::Keyboard::PageDown},
+        {ImGuiKey_Home, sf::Keyboard::Home},
+        {ImGuiKey_End, sf::Keyboard::End},
+        {ImGuiKey_Insert, sf::Keyboard::Insert},
+        {ImGuiKey_Delete, sf::Keyboard::Delete},
+        {ImGuiKey_Backspace, sf::Keyboard::Backspace},
+        {ImGuiKey_Space, sf::Keyboard::Space},
+        {ImGuiKey_Enter, sf::Keyboard::Enter},
+        {ImGuiKey_A, sf::Keyboard::A},
+        {ImGuiKey_C, sf::Keyboard::C},
+        {ImGuiKey_V, sf::Keyboard::V},
+        {ImGuiKey_X, sf::Keyboard::X},
+        {ImGuiKey_Y, sf::Keyboard::Y},
+        {ImGuiKey_Z, sf::Keyboard::Z},
     };
     // Escape stays unmapped: in this editor it is the window's close key, and an
     // active ImGui edit box would otherwise throw away what was typed.
-    for (const auto& [imguiKey, sfKey] : keys) io.KeyMap[imguiKey] = sfKey;
+    for (const auto& [imguiKey, sfKey] : keys)
+        io.KeyMap[imguiKey] = sfKey;
     rebuildFonts();
     applyStyle();
     // Gui is itself the root container: everything added below it knows its owner.
@@ -126,7 +144,8 @@ bool Gui::setGlobalFont(const std::string& ttfPath) {
         return false;
     }
     if (!looksLikeFont(ttfPath)) {
-        std::cerr << "gui: font '" << ttfPath << "' is not a TrueType or OpenType file; using ImGui's default font\n";
+        std::cerr << "gui: font '" << ttfPath
+                  << "' is not a TrueType or OpenType file; using ImGui's default font\n";
         return false;
     }
     const std::string previous = fontPath_;
@@ -145,7 +164,8 @@ bool Gui::loadTheme(const std::string& path) {
     auto theme = std::make_unique<Theme>();
     std::string error;
     if (!theme->loadFromFile(path, error)) {
-        std::cerr << "gui: theme '" << path << "' not loaded (" << error << "); using the built-in dark style\n";
+        std::cerr << "gui: theme '" << path << "' not loaded (" << error
+                  << "); using the built-in dark style\n";
         theme_ = std::make_unique<Theme>();
         applyStyle();
         rebuildFonts();
@@ -158,7 +178,9 @@ bool Gui::loadTheme(const std::string& path) {
     return true;
 }
 
-unsigned Gui::themeTextSize() const { return theme_->textSize(); }
+unsigned Gui::themeTextSize() const {
+    return theme_->textSize();
+}
 
 void Gui::applyStyle() {
     ImGui::SetCurrentContext(context_);
@@ -180,7 +202,8 @@ void Gui::rebuildFonts() {
         config.OversampleH = 2;
         config.OversampleV = 1;
         for (unsigned px : sizes) {
-            ImFont* font = io.Fonts->AddFontFromFileTTF(fontPath_.c_str(), static_cast<float>(px), &config, glyphRanges);
+            ImFont* font =
+                io.Fonts->AddFontFromFileTTF(fontPath_.c_str(), static_cast<float>(px), &config, glyphRanges);
             if (font) fonts_.emplace_back(px, font);
         }
         if (fonts_.size() != sizes.size() || !io.Fonts->Build()) {
@@ -225,7 +248,8 @@ void Gui::pushFont(unsigned px) {
 sf::Vector2f Gui::measureText(unsigned px, const std::string& utf8) const {
     const auto& [size, font] = nearestFont(px);
     (void)size;
-    const ImVec2 extent = font->CalcTextSizeA(static_cast<float>(px), FLT_MAX, 0.f, utf8.c_str(), utf8.c_str() + utf8.size());
+    const ImVec2 extent =
+        font->CalcTextSizeA(static_cast<float>(px), FLT_MAX, 0.f, utf8.c_str(), utf8.c_str() + utf8.size());
     return {extent.x, extent.y};
 }
 
@@ -246,7 +270,8 @@ void Gui::translate(const sf::Event& event) {
         break;
     case sf::Event::MouseButtonPressed:
     case sf::Event::MouseButtonReleased: {
-        io.MousePos = ImVec2(static_cast<float>(event.mouseButton.x), static_cast<float>(event.mouseButton.y));
+        io.MousePos =
+            ImVec2(static_cast<float>(event.mouseButton.x), static_cast<float>(event.mouseButton.y));
         int i = mouseIndex(event.mouseButton.button);
         if (i < 0) break;
         const bool down = event.type == sf::Event::MouseButtonPressed;
@@ -262,7 +287,9 @@ void Gui::translate(const sf::Event& event) {
         else
             io.MouseWheelH += event.mouseWheelScroll.delta;
         break;
-    case sf::Event::MouseLeft: io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX); break;
+    case sf::Event::MouseLeft:
+        io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+        break;
     case sf::Event::KeyPressed:
     case sf::Event::KeyReleased: {
         const bool down = event.type == sf::Event::KeyPressed;
@@ -288,7 +315,8 @@ void Gui::translate(const sf::Event& event) {
         std::fill(std::begin(io.MouseDown), std::end(io.MouseDown), false);
         io.KeyCtrl = io.KeyShift = io.KeyAlt = io.KeySuper = false;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -304,7 +332,7 @@ void Gui::handleEvent(const sf::Event& event) {
 }
 
 void Gui::settle() {
-    for (int i = 0; i < 4 && frameRequested_; ++i) {
+    for (int i = 0; i < 8 && frameRequested_; ++i) {
         runFrame(false);
         runActions();
     }
@@ -354,8 +382,9 @@ void Gui::submit(sf::Vector2f) {
         ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0.f, 0.f));
         ImGui::PushStyleVar(ImGuiStyleVar_WindowMinSize, ImVec2(1.f, 1.f));
         ImGui::Begin(hostName.c_str(), nullptr,
-                     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoBackground | ImGuiWindowFlags_NoSavedSettings |
-                         ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoMove);
+                     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoBackground |
+                         ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_AlwaysAutoResize |
+                         ImGuiWindowFlags_NoMove);
         ImGui::PopStyleVar(2);
         submitWidget(*child, {-child->getPosition().x + ImGui::GetWindowPos().x,
                               -child->getPosition().y + ImGui::GetWindowPos().y});
@@ -367,7 +396,9 @@ void Gui::queueAction(const std::shared_ptr<Widget*>& life, Trigger trigger) {
     pending_.push_back({life, trigger, false});
 }
 
-void Gui::queueRemoval(const std::shared_ptr<Widget*>& life) { pending_.push_back({life, Trigger::Closed, true}); }
+void Gui::queueRemoval(const std::shared_ptr<Widget*>& life) {
+    pending_.push_back({life, Trigger::Closed, true});
+}
 
 void Gui::runActions() {
     while (!pending_.empty()) {
@@ -403,6 +434,9 @@ void Gui::draw() {
     window_->pushGLStates();
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
     window_->popGLStates();
+    // The OpenGL 2 renderer leaves states SFML keeps cached (bound texture,
+    // client arrays); hand SFML a known state again for the next frame.
+    window_->resetGLStates();
     runActions();
 }
 

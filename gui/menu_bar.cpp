@@ -3,10 +3,9 @@
 #include "gui/gui.h"
 #include "gui/theme.h"
 
-#include <imgui.h>
-
 #include <algorithm>
 #include <cmath>
+#include <imgui.h>
 
 namespace gui {
 
@@ -36,7 +35,8 @@ void MenuBar::addMenuItem(const std::string& menu, const std::string& item) {
 
 std::vector<std::string> MenuBar::getMenus() const {
     std::vector<std::string> titles;
-    for (const Menu& m : menus_) titles.push_back(m.title);
+    for (const Menu& m : menus_)
+        titles.push_back(m.title);
     return titles;
 }
 
@@ -69,15 +69,22 @@ sf::FloatRect MenuBar::getItemRect(const std::string& menu, const std::string& i
     return {};
 }
 
-sf::Vector2f MenuBar::getSize() const { return {width_, height_}; }
+sf::Vector2f MenuBar::getSize() const {
+    return {width_, height_};
+}
 
 void MenuBar::submit(sf::Vector2f) {
     Gui& gui = *owner();
     const ImGuiIO& io = ImGui::GetIO();
     width_ = io.DisplaySize.x;
-    // Titles are about three quarters of the bar's height, as in most desktop menus.
-    const unsigned px = getTextSize() != 0 ? getTextSize()
-                                           : static_cast<unsigned>(std::max(8.f, std::round(height_ * 0.75f)));
+    // Titles are about three quarters of the bar's height, as in most desktop
+    // menus, with an even number of pixels left over so the text sits exactly in
+    // the middle (ImGui rounds half pixels).
+    unsigned px = getTextSize();
+    if (px == 0) {
+        px = static_cast<unsigned>(std::max(8.f, std::round(height_ * 0.75f)));
+        if (static_cast<int>(std::round(height_) - static_cast<float>(px)) % 2 != 0) ++px;
+    }
     gui.pushFont(px);
     ThemeColors colors(widgetTheme(), {ImGuiCol_MenuBarBg, ImGuiCol_WindowBg, ImGuiCol_PopupBg, ImGuiCol_Text,
                                        ImGuiCol_Header, ImGuiCol_HeaderHovered, ImGuiCol_HeaderActive});
@@ -89,8 +96,10 @@ void MenuBar::submit(sf::Vector2f) {
     // ImGui makes the bar one text line plus the frame padding above and below.
     const float padY = std::max(0.f, (height_ - static_cast<float>(px)) / 2.f);
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(distanceToSide_, padY));
-    // Menu titles are spaced by twice the item spacing, half of it on either side.
-    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(distanceToSide_, ImGui::GetStyle().ItemSpacing.y));
+    // Menu titles are spaced by twice the item spacing, half of it on either side;
+    // the vertical spacing stretches a title's hit area over the bar's full height
+    // and gives the rows of the lists the bar's height too.
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(distanceToSide_, 2.f * padY));
     ImGui::SetNextWindowPos(ImVec2(0.f, 0.f));
     ImGui::SetNextWindowSize(ImVec2(width_, height_));
     const std::string name = "##MenuBar" + std::to_string(uid());
@@ -112,13 +121,18 @@ void MenuBar::submit(sf::Vector2f) {
             if (open) {
                 const ImVec2 pos = ImGui::GetWindowPos();
                 const ImVec2 size = ImGui::GetWindowSize();
-                if (mouse.x >= pos.x && mouse.x < pos.x + size.x && mouse.y >= pos.y && mouse.y < pos.y + size.y)
+                if (mouse.x >= pos.x && mouse.x < pos.x + size.x && mouse.y >= pos.y &&
+                    mouse.y < pos.y + size.y)
                     over = true;
                 for (size_t i = 0; i < menu.items.size(); ++i) {
                     ImGui::PushID(static_cast<int>(i));
                     const bool clicked = ImGui::MenuItem((menu.items[i] + "###item").c_str());
                     menu.itemRects.push_back(lastItemRect());
-                    if (clicked && queueClicks_) gui.queueCallback({callbackId_, menu.items[i]});
+                    if (clicked) {
+                        if (queueClicks_) gui.queueCallback({callbackId_, menu.items[i]});
+                        // The list closes at the end of this frame; show it closed.
+                        requestFrame();
+                    }
                     ImGui::PopID();
                 }
                 ImGui::EndMenu();

@@ -3,7 +3,6 @@
 #include "gui/widget.h"
 
 #include <SFML/Graphics/Rect.hpp>
-
 #include <string>
 #include <vector>
 

@@ -3,10 +3,9 @@
 #include "gui/gui.h"
 
 #include <SFML/System/Err.hpp>
-#include <imgui.h>
-
 #include <cstdint>
 #include <fstream>
+#include <imgui.h>
 #include <iostream>
 
 namespace gui {

@@ -4,7 +4,6 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
-
 #include <memory>
 #include <string>
 

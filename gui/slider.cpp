@@ -3,9 +3,8 @@
 #include "gui/gui.h"
 #include "gui/theme.h"
 
-#include <imgui.h>
-
 #include <algorithm>
+#include <imgui.h>
 
 namespace gui {
 
@@ -28,7 +27,9 @@ void Slider::setMaximum(unsigned maximum) {
     value_ = std::clamp(value_, minimum_, maximum_);
 }
 
-void Slider::setValue(unsigned value) { value_ = std::clamp(value, minimum_, maximum_); }
+void Slider::setValue(unsigned value) {
+    value_ = std::clamp(value, minimum_, maximum_);
+}
 
 sf::Vector2f Slider::getSize() const {
     if (sizeWasSet()) return storedSize();
@@ -42,16 +43,16 @@ void Slider::submit(sf::Vector2f origin) {
     const unsigned px = std::min(effectiveTextSize(), static_cast<unsigned>(std::max(8.f, thickness - 2.f)));
     owner()->pushFont(px);
     ThemeColors colors(widgetTheme(),
-                       {ImGuiCol_FrameBg, ImGuiCol_FrameBgHovered, ImGuiCol_FrameBgActive, ImGuiCol_SliderGrab,
-                        ImGuiCol_SliderGrabActive, ImGuiCol_Text},
+                       {ImGuiCol_FrameBg, ImGuiCol_FrameBgHovered, ImGuiCol_FrameBgActive,
+                        ImGuiCol_SliderGrab, ImGuiCol_SliderGrabActive, ImGuiCol_Text},
                        true);
     ImGui::SetCursorScreenPos(ImVec2(origin.x + getPosition().x, origin.y + getPosition().y));
     ImGui::PushID(uid());
     unsigned value = value_;
     bool changed;
     if (vertical_) {
-        changed = ImGui::VSliderScalar("##slider", ImVec2(size.x, size.y), ImGuiDataType_U32, &value, &minimum_,
-                                       &maximum_, "%u", ImGuiSliderFlags_NoInput);
+        changed = ImGui::VSliderScalar("##slider", ImVec2(size.x, size.y), ImGuiDataType_U32, &value,
+                                       &minimum_, &maximum_, "%u", ImGuiSliderFlags_NoInput);
     } else {
         const float padY = std::max(0.f, (size.y - static_cast<float>(px)) / 2.f);
         ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(ImGui::GetStyle().FramePadding.x, padY));

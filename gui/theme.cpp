@@ -11,7 +11,9 @@ namespace gui {
 
 namespace {
 
-ImVec4 rgba(int r, int g, int b, int a = 255) { return ImVec4(r / 255.f, g / 255.f, b / 255.f, a / 255.f); }
+ImVec4 rgba(int r, int g, int b, int a = 255) {
+    return ImVec4(r / 255.f, g / 255.f, b / 255.f, a / 255.f);
+}
 
 // The ImGuiStyle members a theme file may set, by name.
 struct FloatSetting {
@@ -137,14 +139,16 @@ bool Theme::parse(std::istream& in, std::string& error) {
         if (!numbers(line.substr(eq + 1), v)) return fail("'" + key + "' needs numbers");
 
         if (key == "TextSize") {
-            if (v.size() != 1 || v[0] < 8.f || v[0] > 96.f) return fail("TextSize needs one number from 8 to 96");
+            if (v.size() != 1 || v[0] < 8.f || v[0] > 96.f)
+                return fail("TextSize needs one number from 8 to 96");
             textSize = static_cast<unsigned>(v[0]);
             continue;
         }
         bool known = false;
         for (const auto& s : floatSettings)
             if (key == s.name) {
-                if (v.size() != 1 || v[0] < s.low || v[0] > s.high) return fail("'" + key + "' is out of range");
+                if (v.size() != 1 || v[0] < s.low || v[0] > s.high)
+                    return fail("'" + key + "' is out of range");
                 style.*s.member = v[0];
                 known = true;
             }
@@ -160,7 +164,8 @@ bool Theme::parse(std::istream& in, std::string& error) {
                 if (v.size() != 3 && v.size() != 4) return fail("colour '" + key + "' needs 3 or 4 values");
                 for (float x : v)
                     if (x < 0.f || x > 255.f) return fail("colour '" + key + "' values must be 0 to 255");
-                style.Colors[i] = ImVec4(v[0] / 255.f, v[1] / 255.f, v[2] / 255.f, v.size() == 4 ? v[3] / 255.f : 1.f);
+                style.Colors[i] =
+                    ImVec4(v[0] / 255.f, v[1] / 255.f, v[2] / 255.f, v.size() == 4 ? v[3] / 255.f : 1.f);
                 known = true;
             }
         if (!known) return fail("unknown setting '" + key + "'");
@@ -180,7 +185,8 @@ std::shared_ptr<const Theme> Theme::cached(const std::string& path) {
     if (theme->loadFromFile(path, error))
         result = theme;
     else
-        std::cerr << "gui: theme '" << path << "' not loaded (" << error << "); using the built-in dark style\n";
+        std::cerr << "gui: theme '" << path << "' not loaded (" << error
+                  << "); using the built-in dark style\n";
     themes[path] = result;
     return result;
 }

@@ -13,9 +13,13 @@ int nextUid = 1;
 
 Widget::Widget() : uid_(nextUid++), life_(std::make_shared<Widget*>(this)) {}
 
-Widget::~Widget() { *life_ = nullptr; }
+Widget::~Widget() {
+    *life_ = nullptr;
+}
 
-void Widget::setPosition(float x, float y) { position_ = {x, y}; }
+void Widget::setPosition(float x, float y) {
+    position_ = {x, y};
+}
 
 void Widget::setSize(float w, float h) {
     size_ = {w, h};
@@ -26,7 +30,9 @@ void Widget::bindCallback(Trigger trigger, std::function<void()> action) {
     actions_[static_cast<size_t>(trigger)] = std::move(action);
 }
 
-bool Widget::hasCallback(Trigger trigger) const { return static_cast<bool>(actions_[static_cast<size_t>(trigger)]); }
+bool Widget::hasCallback(Trigger trigger) const {
+    return static_cast<bool>(actions_[static_cast<size_t>(trigger)]);
+}
 
 void Widget::focus() {}
 

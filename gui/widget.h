@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/System/Vector2.hpp>
-
 #include <array>
 #include <functional>
 #include <memory>

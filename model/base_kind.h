@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/Graphics/Color.hpp>
-
 #include <string>
 
 // The base letters as integers. The order G, C, A, T, U is the order used
@@ -13,7 +12,9 @@ constexpr int Count = 5;
 } // namespace BaseKind
 
 // True for the kinds 0 to 4.
-inline bool isValidBaseKind(int kind) { return kind >= 0 && kind < BaseKind::Count; }
+inline bool isValidBaseKind(int kind) {
+    return kind >= 0 && kind < BaseKind::Count;
+}
 
 // The letter of a kind: "G", "C", "A", "T" or "U"; the empty string for any other value.
 inline std::string baseLetter(int kind) {
@@ -24,24 +25,34 @@ inline std::string baseLetter(int kind) {
 // The kind of an upper- or lower-case letter G, C, A, T or U; -1 for anything else.
 inline int baseKindOfLetter(char letter) {
     switch (letter) {
-    case 'G': case 'g': return BaseKind::G;
-    case 'C': case 'c': return BaseKind::C;
-    case 'A': case 'a': return BaseKind::A;
-    case 'T': case 't': return BaseKind::T;
-    case 'U': case 'u': return BaseKind::U;
-    default: return -1;
+    case 'G':
+    case 'g':
+        return BaseKind::G;
+    case 'C':
+    case 'c':
+        return BaseKind::C;
+    case 'A':
+    case 'a':
+        return BaseKind::A;
+    case 'T':
+    case 't':
+        return BaseKind::T;
+    case 'U':
+    case 'u':
+        return BaseKind::U;
+    default:
+        return -1;
     }
 }
 
 // The colour a letter shows while its base's colour is white (the default).
 // Returns false, leaving `out` alone, for a kind outside 0 to 4.
 inline bool defaultBaseColor(int kind, sf::Color& out) {
-    static const sf::Color colors[BaseKind::Count] = {
-        sf::Color::Blue,         // G
-        sf::Color::Red,          // C
-        sf::Color::Magenta,      // A
-        sf::Color::Green,        // T
-        sf::Color(148, 0, 211)}; // U, violet
+    static const sf::Color colors[BaseKind::Count] = {sf::Color::Blue,         // G
+                                                      sf::Color::Red,          // C
+                                                      sf::Color::Magenta,      // A
+                                                      sf::Color::Green,        // T
+                                                      sf::Color(148, 0, 211)}; // U, violet
     if (!isValidBaseKind(kind)) return false;
     out = colors[kind];
     return true;

@@ -18,7 +18,9 @@ void BaseObject::setKind(int k) {
     rescale(getPosition());
 }
 
-std::string BaseObject::getLetter() const { return baseLetter(kind); }
+std::string BaseObject::getLetter() const {
+    return baseLetter(kind);
+}
 
 void BaseObject::setColor(sf::Color c) {
     color = c;

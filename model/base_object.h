@@ -4,14 +4,13 @@
 
 #include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/Color.hpp>
-
 #include <memory>
 #include <string>
 
 // One base of a strand: a single coloured letter. A selected base shows a thin
 // black circle round its letter, on screen only.
 class BaseObject : public DraggableLabel {
-public:
+  public:
     // A base of `kind` (BaseKind) centred on (x, y), in the default colour of its letter.
     BaseObject(DrawingState& drawingState, float x, float y, int kind);
 
@@ -36,7 +35,7 @@ public:
     // Rescales as any element, then refits origin and circle to the new letter size.
     void rescale(sf::Vector2f centre) override;
 
-private:
+  private:
     // Centres the text's origin on its bounds and fits the circle round it.
     void refreshShape();
     // The circle, built when first drawn or asked for: most bases are never

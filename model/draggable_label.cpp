@@ -64,7 +64,9 @@ void DraggableLabel::stopDrag() {
     if (owner) owner->draggingChanged(*this, false);
 }
 
-void DraggableLabel::shiftBack(sf::Vector2f d) { moveTo(getPosition() - d); }
+void DraggableLabel::shiftBack(sf::Vector2f d) {
+    moveTo(getPosition() - d);
+}
 
 bool DraggableLabel::isUnderPointer() const {
     const sf::Vector2f p = getPosition();
@@ -72,8 +74,8 @@ bool DraggableLabel::isUnderPointer() const {
     const sf::Vector2f pointer = state.pointerPosition;
     const float halfW = bounds.width / 2.f;
     const float halfH = bounds.height / 2.f;
-    return p.x - halfW - 3.f <= pointer.x && pointer.x <= p.x + halfW + 3.f && p.y - halfH - 3.f <= pointer.y &&
-           pointer.y <= p.y + halfH + 3.f;
+    return p.x - halfW - 3.f <= pointer.x && pointer.x <= p.x + halfW + 3.f &&
+           p.y - halfH - 3.f <= pointer.y && pointer.y <= p.y + halfH + 3.f;
 }
 
 bool DraggableLabel::isInRect(float minX, float minY, float maxX, float maxY) const {

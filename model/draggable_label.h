@@ -7,7 +7,6 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
-
 #include <cstddef>
 
 // The root of every drawing element: a text sitting at a point that can be hit
@@ -15,7 +14,7 @@
 // rescaled when the view zooms. It knows nothing of strands; a strand learns
 // about moves, selection and drags through the observer it attaches.
 class DraggableLabel {
-public:
+  public:
     // Builds an empty black text in the drawing's font at the current text size
     // and places it at (x, y); not selected, not dragging.
     DraggableLabel(DrawingState& drawingState, float x, float y);
@@ -78,11 +77,11 @@ public:
     long long ownerOrderKey = 0;
     std::size_t ownerDragSlot = 0;
 
-protected:
+  protected:
     DrawingState& state;
     sf::Text text;
 
-private:
+  private:
     sf::Vector2f dragOffset{0.f, 0.f};
     bool dragging = false;
     bool selected = false;

@@ -4,7 +4,6 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/System/Vector2.hpp>
-
 #include <functional>
 #include <memory>
 #include <vector>

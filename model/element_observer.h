@@ -5,7 +5,7 @@ class DraggableLabel;
 // Told about the changes of an element that its owner keeps account of, so the
 // owner (a strand) never has to walk all its elements to learn what happened.
 class ElementObserver {
-public:
+  public:
     virtual ~ElementObserver() = default;
     // The element moved or changed size for the first time since its moved mark was cleared.
     virtual void elementMoved(DraggableLabel& element) = 0;

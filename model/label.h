@@ -6,13 +6,13 @@
 // end label; a double click asks for the edit label window, and the Delete key
 // empties a selected label (the main loop then removes it).
 class Label : public NameLabel {
-public:
+  public:
     // A free label showing `text` (UTF-8) centred on (x, y).
     Label(DrawingState& drawingState, float x, float y, const std::string& text);
 
     // The end-label reaction, plus Delete emptying the text while selected.
     void handleEvent(const sf::Event& event) override;
 
-private:
+  private:
     void onDoubleClick() override;
 };

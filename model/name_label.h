@@ -3,14 +3,13 @@
 #include "model/draggable_label.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
-
 #include <string>
 
 // A strand end label ("5'" and "3'" until renamed). A double click on it asks
 // the application to open the end labels window. A selected label shows a thin
 // black box round its text, on screen only.
 class NameLabel : public DraggableLabel {
-public:
+  public:
     // A label showing `text` (UTF-8) centred on (x, y); its age starts now.
     NameLabel(DrawingState& drawingState, float x, float y, const std::string& text);
 
@@ -35,11 +34,11 @@ public:
     // pointer moves follow the pointer while dragging.
     void handleEvent(const sf::Event& event) override;
 
-protected:
+  protected:
     // Left-button release: ends the drag, then counts the click towards a double click.
     void onRelease();
 
-private:
+  private:
     // What a completed double click does: the end-label version asks for the end labels window.
     virtual void onDoubleClick();
     void refreshShape();

@@ -12,7 +12,9 @@ namespace {
 
 // Degrees from radians with the same constant the drawing has always used, so
 // angles (and hence every fitted line) come out exactly as before.
-float toDegrees(float radians) { return radians * 180.f / 3.14159f; }
+float toDegrees(float radians) {
+    return radians * 180.f / 3.14159f;
+}
 
 float distance(sf::Vector2f a, sf::Vector2f b) {
     const double dx = static_cast<double>(a.x) - b.x;
@@ -23,12 +25,18 @@ float distance(sf::Vector2f a, sf::Vector2f b) {
 // The kind a letter key types; -1 for any other key.
 int kindOfKey(sf::Keyboard::Key key) {
     switch (key) {
-    case sf::Keyboard::G: return BaseKind::G;
-    case sf::Keyboard::C: return BaseKind::C;
-    case sf::Keyboard::A: return BaseKind::A;
-    case sf::Keyboard::T: return BaseKind::T;
-    case sf::Keyboard::U: return BaseKind::U;
-    default: return -1;
+    case sf::Keyboard::G:
+        return BaseKind::G;
+    case sf::Keyboard::C:
+        return BaseKind::C;
+    case sf::Keyboard::A:
+        return BaseKind::A;
+    case sf::Keyboard::T:
+        return BaseKind::T;
+    case sf::Keyboard::U:
+        return BaseKind::U;
+    default:
+        return -1;
     }
 }
 
@@ -79,10 +87,12 @@ void Strand::addBase(std::unique_ptr<BaseObject> base, bool atThreeEnd) {
         const sf::Vector2f n = atThreeEnd ? bases[bases.size() - 2]->getPosition() : bases[1]->getPosition();
         if (!atThreeEnd) {
             const float theta = std::atan2(e.y - n.y, e.x - n.x);
-            fiveLabel.moveTo({e.x + std::cos(theta) * b.width * 2.5f, e.y + std::sin(theta) * b.height * 2.5f});
+            fiveLabel.moveTo(
+                {e.x + std::cos(theta) * b.width * 2.5f, e.y + std::sin(theta) * b.height * 2.5f});
         } else {
             const float theta = std::atan2(n.y - e.y, n.x - e.x);
-            threeLabel.moveTo({e.x - std::cos(theta) * b.width * 2.5f, e.y - std::sin(theta) * b.height * 2.5f});
+            threeLabel.moveTo(
+                {e.x - std::cos(theta) * b.width * 2.5f, e.y - std::sin(theta) * b.height * 2.5f});
         }
         if (atThreeEnd)
             links.push_back(makeLine({100.f, 2.f}));
@@ -170,7 +180,8 @@ void Strand::renumberAndRecount() {
 std::vector<int> Strand::kindSequence() const {
     std::vector<int> kinds;
     kinds.reserve(bases.size());
-    for (const auto& base : bases) kinds.push_back(base->getKind());
+    for (const auto& base : bases)
+        kinds.push_back(base->getKind());
     return kinds;
 }
 
@@ -178,12 +189,14 @@ std::string Strand::sequenceText(bool fiveToThree) const {
     std::string letters;
     letters.reserve(bases.size());
     if (fiveToThree) {
-        for (const auto& base : bases) letters += base->getLetter();
+        for (const auto& base : bases)
+            letters += base->getLetter();
         // The 5' to 3' form has always had no space before its closing hyphen;
         // pasted text is read by its letters only, so both forms read back.
         return fiveLabel.getText() + " - " + letters + "- " + threeLabel.getText();
     }
-    for (auto it = bases.rbegin(); it != bases.rend(); ++it) letters += (*it)->getLetter();
+    for (auto it = bases.rbegin(); it != bases.rend(); ++it)
+        letters += (*it)->getLetter();
     return threeLabel.getText() + " - " + letters + " - " + fiveLabel.getText();
 }
 
@@ -210,14 +223,17 @@ std::string Strand::selectedSequenceText(bool fiveToThree) const {
 
 // ---- Lines ----
 
-float Strand::lineThickness() const { return std::max(1.f, state.zoomSize / 15.f); }
+float Strand::lineThickness() const {
+    return std::max(1.f, state.zoomSize / 15.f);
+}
 
 bool Strand::isLayoutPending() const {
     return relinkAll || tracker.labelsMoved() || !tracker.movedBases().empty();
 }
 
 void Strand::markClean() {
-    for (DraggableLabel* base : tracker.movedBases()) base->clearMoved();
+    for (DraggableLabel* base : tracker.movedBases())
+        base->clearMoved();
     fiveLabel.clearMoved();
     threeLabel.clearMoved();
     tracker.clearMoves();
@@ -237,8 +253,10 @@ void Strand::layout() {
 
     const std::size_t n = bases.size();
     if (relinkAll) {
-        for (std::size_t i = 0; i + 1 < n; ++i) fitLink(i, thickness);
-        for (const auto& base : bases) base->clearMoved();
+        for (std::size_t i = 0; i + 1 < n; ++i)
+            fitLink(i, thickness);
+        for (const auto& base : bases)
+            base->clearMoved();
         tracker.clearMoves();
     } else {
         // Only the links touching a moved base can have changed.
@@ -313,7 +331,8 @@ void Strand::fitConnector(const NameLabel& label, const BaseObject& base, sf::Re
         const float a = std::abs(phi);
         p = {np.x + wN / 2.f + 3.f, np.y - std::sin(a) * std::cos(a) * wN / 2.f};
     }
-    const sf::Vector2f q{fp.x + std::cos(phi) * fb.width * 3.f / 5.f, fp.y + std::sin(phi) * fb.height * 3.f / 4.f};
+    const sf::Vector2f q{fp.x + std::cos(phi) * fb.width * 3.f / 5.f,
+                         fp.y + std::sin(phi) * fb.height * 3.f / 4.f};
     connector.setPosition(p);
     connector.setRotation(phiDeg + 180.f);
     connector.setSize({distance(p, q), thickness});
@@ -322,9 +341,11 @@ void Strand::fitConnector(const NameLabel& label, const BaseObject& base, sf::Re
 // ---- Drawing and events ----
 
 void Strand::draw() {
-    for (const auto& base : bases) base->draw();
+    for (const auto& base : bases)
+        base->draw();
     if (!state.currentTarget) return;
-    for (const auto& link : links) state.currentTarget->draw(link);
+    for (const auto& link : links)
+        state.currentTarget->draw(link);
     if (!endLabelsVisible) return;
     state.currentTarget->draw(fiveConnector);
     state.currentTarget->draw(threeConnector);
@@ -342,7 +363,8 @@ void Strand::handleElementEvents(const sf::Event& event) {
         }
         return;
     }
-    for (const auto& base : bases) base->handleEvent(event);
+    for (const auto& base : bases)
+        base->handleEvent(event);
     if (!endLabelsVisible) return;
     fiveLabel.handleEvent(event);
     threeLabel.handleEvent(event);
@@ -360,11 +382,20 @@ void Strand::handleEvent(const sf::Event& event) {
         applyLetterKey(event);
         // 3. Command keys, on every strand.
         switch (event.key.code) {
-        case sf::Keyboard::E: spaceHorizontally(false); break;
-        case sf::Keyboard::D: spaceVertically(false); break;
-        case sf::Keyboard::W: curveThroughPointer(false); break;
-        case sf::Keyboard::Delete: deleteSelectedBases(); break;
-        default: break;
+        case sf::Keyboard::E:
+            spaceHorizontally(false);
+            break;
+        case sf::Keyboard::D:
+            spaceVertically(false);
+            break;
+        case sf::Keyboard::W:
+            curveThroughPointer(false);
+            break;
+        case sf::Keyboard::Delete:
+            deleteSelectedBases();
+            break;
+        default:
+            break;
         }
     }
 
@@ -410,7 +441,8 @@ void Strand::alignDraggedElements() {
     for (const DraggableLabel* element : tracker.draggingElements())
         if (element != &fiveLabel && element != &threeLabel) dragged.push_back(indexOf(*element));
     std::sort(dragged.begin(), dragged.end());
-    for (const std::size_t i : dragged) alignToNeighbour(*bases[i == 0 ? 0 : i - 1], *bases[i]);
+    for (const std::size_t i : dragged)
+        alignToNeighbour(*bases[i == 0 ? 0 : i - 1], *bases[i]);
     if (bases.front()->isDragging() && bases.size() > 1) alignToNeighbour(*bases[1], *bases.front());
     if (fiveLabel.isDragging()) alignToNeighbour(*bases.front(), fiveLabel);
     if (threeLabel.isDragging()) alignToNeighbour(*bases.back(), threeLabel);
@@ -422,7 +454,8 @@ void Strand::setActive(bool b) {
     active = b;
     // Nothing selected and nothing dragging: deselecting would change nothing.
     if (b || (tracker.selectedCount() == 0 && tracker.draggingElements().empty())) return;
-    for (const auto& base : bases) base->setSelected(false);
+    for (const auto& base : bases)
+        base->setSelected(false);
     fiveLabel.setSelected(false);
     threeLabel.setSelected(false);
 }
@@ -432,7 +465,8 @@ bool Strand::isAnyDragging() const {
 }
 
 void Strand::setAllSelected(bool b) {
-    for (const auto& base : bases) base->setSelected(b);
+    for (const auto& base : bases)
+        base->setSelected(b);
     fiveLabel.setSelected(b);
     threeLabel.setSelected(b);
 }
@@ -443,14 +477,16 @@ void Strand::moveFrontToPointer() {
 }
 
 void Strand::shiftBack(sf::Vector2f d) {
-    for (const auto& base : bases) base->shiftBack(d);
+    for (const auto& base : bases)
+        base->shiftBack(d);
     fiveLabel.shiftBack(d);
     threeLabel.shiftBack(d);
     layout();
 }
 
 void Strand::rescale(sf::Vector2f centre) {
-    for (const auto& base : bases) base->rescale(centre);
+    for (const auto& base : bases)
+        base->rescale(centre);
     fiveLabel.rescale(centre);
     threeLabel.rescale(centre);
     layout();
@@ -477,5 +513,6 @@ void Strand::setEndLabelsVisible(bool b) {
 
 void Strand::setColor(sf::Color c) {
     color = c;
-    for (const auto& base : bases) base->setColor(c);
+    for (const auto& base : bases)
+        base->setColor(c);
 }

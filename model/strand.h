@@ -8,7 +8,6 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Window/Event.hpp>
-
 #include <deque>
 #include <memory>
 #include <string>
@@ -24,7 +23,7 @@
 // to nothing when nothing moved. The result is the same as refitting
 // everything every time.
 class Strand {
-public:
+  public:
     // An empty, active strand with visible end labels "5'" and "3'" and colour white.
     explicit Strand(DrawingState& drawingState);
     ~Strand();
@@ -125,7 +124,7 @@ public:
     // base through the pointer; leaves the run alone when no circle exists.
     void curveThroughPointer(bool wholeStrand);
 
-private:
+  private:
     // Index range [first, last] of the run; false when it is empty.
     bool findRun(bool wholeStrand, std::size_t& first, std::size_t& last) const;
     void applyLetterKey(const sf::Event& event);

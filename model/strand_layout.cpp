@@ -11,7 +11,9 @@ namespace {
 // Same constant as the line fitting, so angles agree across the drawing.
 constexpr float kPi = 3.14159f;
 
-float toDegrees(float radians) { return radians * 180.f / kPi; }
+float toDegrees(float radians) {
+    return radians * 180.f / kPi;
+}
 
 // A point on the circle at `degrees`, measured as the angle from the point to the centre.
 sf::Vector2f pointOnCircle(float cx, float cy, float r, double degrees) {
@@ -19,7 +21,9 @@ sf::Vector2f pointOnCircle(float cx, float cy, float r, double degrees) {
     return {static_cast<float>(cx - std::cos(radians) * r), static_cast<float>(cy - std::sin(radians) * r)};
 }
 
-bool finite(float v) { return std::isfinite(v); }
+bool finite(float v) {
+    return std::isfinite(v);
+}
 
 } // namespace
 
@@ -50,7 +54,8 @@ void Strand::spaceHorizontally(bool wholeStrand) {
     const sf::Vector2f fp = f.getPosition();
     // The last base keeps its x (its drag offset is added back, since moveTo takes it off again).
     const float step = (l.getPosition().x + l.getDragOffset().x - fp.x) / static_cast<float>(n - 1);
-    for (std::size_t k = 1; k < n; ++k) bases[first + k]->moveTo({fp.x + static_cast<float>(k) * step, fp.y});
+    for (std::size_t k = 1; k < n; ++k)
+        bases[first + k]->moveTo({fp.x + static_cast<float>(k) * step, fp.y});
     if (first == 0) fiveLabel.moveTo({fp.x - step, fp.y});
     if (last == bases.size() - 1) {
         const sf::Vector2f lp = l.getPosition();
@@ -68,7 +73,8 @@ void Strand::spaceVertically(bool wholeStrand) {
     const sf::Vector2f fp = f.getPosition();
     const float step =
         (l.getPosition().y + l.getDragOffset().y - fp.y - f.getDragOffset().y) / static_cast<float>(n - 1);
-    for (std::size_t k = 1; k < n; ++k) bases[first + k]->moveTo({fp.x, fp.y + static_cast<float>(k) * step});
+    for (std::size_t k = 1; k < n; ++k)
+        bases[first + k]->moveTo({fp.x, fp.y + static_cast<float>(k) * step});
     if (first == 0) fiveLabel.moveTo({fp.x, fp.y - step});
     if (last == bases.size() - 1) {
         const sf::Vector2f lp = l.getPosition();

@@ -11,7 +11,7 @@
 // fitted. With it a pointer move costs the strand only what the dragged
 // elements cost, however long the strand is.
 class StrandTracker : public ElementObserver {
-public:
+  public:
     // The strand's two end labels; their moves are counted apart from the bases'.
     StrandTracker(const DraggableLabel& fiveLabel, const DraggableLabel& threeLabel);
     StrandTracker(const StrandTracker&) = delete;
@@ -38,7 +38,7 @@ public:
     // Forgets the recorded moves (the strand clears the elements' own marks).
     void clearMoves();
 
-private:
+  private:
     const DraggableLabel* five;
     const DraggableLabel* three;
     std::size_t selected = 0;

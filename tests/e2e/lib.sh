@@ -119,9 +119,12 @@ drag() { # drag BUTTON X1 Y1 X2 Y2
 }
 
 # Screenshot of the editor's window into $E2E_TMP/NAME.png; prints the path.
+# The window's OpenGL content is read from the screen (the root window), as a
+# capture of the window itself may show an older frame.
 shot() {
     local out="$E2E_TMP/$1.png"
-    import -window "$WINDOW" "$out" 2>/dev/null
+    settle 0.2
+    import -window root -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage "$out" 2>/dev/null
     echo "$out"
 }
 

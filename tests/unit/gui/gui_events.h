@@ -3,7 +3,6 @@
 #include "gui/gui.h"
 
 #include <SFML/Window/Event.hpp>
-
 #include <string>
 
 // Builders for the window events the tests feed to the widget layer.

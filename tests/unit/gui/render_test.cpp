@@ -7,10 +7,9 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Texture.hpp>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 using namespace gui;
 
@@ -57,6 +56,7 @@ TEST(GuiRender, WidgetsAppearAtTheirPixelPositionsOverTheWindow) {
     EXPECT_EQ(shot.getPixel(50 + 30, static_cast<unsigned>(top) + 30), sf::Color(220, 0, 0));
     EXPECT_EQ(shot.getPixel(50 + 104, static_cast<unsigned>(top) + 63), sf::Color(0, 200, 0));
     EXPECT_EQ(shot.getPixel(20, 250), sf::Color::White) << "outside the widgets the drawing shows";
-    EXPECT_NE(shot.getPixel(50 + 150, static_cast<unsigned>(top) + 80), sf::Color::White) << "window background";
+    EXPECT_NE(shot.getPixel(50 + 150, static_cast<unsigned>(top) + 80), sf::Color::White)
+        << "window background";
     std::filesystem::remove(imagePath);
 }

@@ -2,15 +2,16 @@
 #include "gui/theme.h"
 #include "tests/unit/test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <sstream>
 
 using namespace gui;
 
 namespace {
-bool sameColor(const ImVec4& a, const ImVec4& b) { return a.x == b.x && a.y == b.y && a.z == b.z && a.w == b.w; }
+bool sameColor(const ImVec4& a, const ImVec4& b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z && a.w == b.w;
+}
 } // namespace
 
 TEST(GuiTheme, ParsesSettingsColoursAndComments) {
@@ -36,8 +37,9 @@ TEST(GuiTheme, ParsesSettingsColoursAndComments) {
 
 TEST(GuiTheme, RejectsBadLinesAndKeepsTheThemeUnchanged) {
     const Theme builtIn;
-    const char* bad[] = {"WindowBg = 30 30\n", "WindowBg = 300 0 0\n", "Nonsense = 1\n", "FrameRounding\n",
-                         "FrameRounding = soft\n", "TextSize = 2\n", "FramePadding = 4\n"};
+    const char* bad[] = {"WindowBg = 30 30\n", "WindowBg = 300 0 0\n",   "Nonsense = 1\n",
+                         "FrameRounding\n",    "FrameRounding = soft\n", "TextSize = 2\n",
+                         "FramePadding = 4\n"};
     for (const char* line : bad) {
         Theme theme;
         std::istringstream text(std::string("FrameRounding = 9\n") + line);
@@ -55,7 +57,8 @@ TEST(GuiTheme, MissingFileFallsBackToTheBuiltInDarkStyleWithOneMessage) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("/nonexistent/objects/Black.conf"), std::string::npos);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
-    EXPECT_TRUE(sameColor(g.theme().style().Colors[ImGuiCol_WindowBg], Theme().style().Colors[ImGuiCol_WindowBg]));
+    EXPECT_TRUE(
+        sameColor(g.theme().style().Colors[ImGuiCol_WindowBg], Theme().style().Colors[ImGuiCol_WindowBg]));
     EXPECT_EQ(g.themeTextSize(), 18u);
 
     // Widgets that load a missing theme say so once and keep the gui's look.
@@ -95,6 +98,7 @@ TEST(GuiTheme, FontLoadingReportsAMissingOrBogusFile) {
 
     EXPECT_TRUE(g.setGlobalFont(testFontPath()));
     // Every loaded size measures exactly, in between sizes scale the nearest font.
-    for (unsigned px : {16u, 18u, 20u, 28u, 24u}) EXPECT_FLOAT_EQ(g.measureText(px, "GATC").y, static_cast<float>(px));
+    for (unsigned px : {16u, 18u, 20u, 28u, 24u})
+        EXPECT_FLOAT_EQ(g.measureText(px, "GATC").y, static_cast<float>(px));
     EXPECT_GT(g.measureText(28, "GATC").x, g.measureText(16, "GATC").x);
 }

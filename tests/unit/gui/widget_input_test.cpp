@@ -9,10 +9,9 @@
 #include "tests/unit/gui/gui_events.h"
 #include "tests/unit/test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cctype>
+#include <gtest/gtest.h>
 
 using namespace gui;
 using namespace gui_events;
@@ -291,4 +290,17 @@ TEST(GuiInput, CheckboxTogglesOnClickAndLabelsMeasureTheirText) {
     auto* panel = win->add<Panel>("ColorPanel");
     panel->setBackgroundColor(sf::Color(10, 200, 30));
     EXPECT_EQ(panel->getBackgroundColor(), sf::Color(10, 200, 30));
+}
+
+TEST(GuiInput, FocusHoldsWhenAnotherWindowAppearsInTheSameFrame) {
+    Dialog d;
+    auto* other = d.g.add<ChildWindow>("AboutWindow"); // appears after the dialog and would take the focus
+    other->setSize(200.f, 100.f);
+    other->setPosition(10.f, 30.f);
+    d.win->focus();
+    d.box->focus();
+    type(d.g, "gat");
+    EXPECT_EQ(d.box->getText(), "gat");
+    EXPECT_TRUE(d.win->isFocused());
+    EXPECT_FALSE(other->isFocused());
 }

@@ -46,29 +46,40 @@ TEST(GuiWidgetTree, AddFindAndRemoveByName) {
 }
 
 TEST(GuiWidgetTree, RemovingAWindowDestroysItsWidgetsAndTheirPendingActions) {
-    Gui g;
-    auto* menu = g.add<MenuBar>("menu");
-    menu->setHeight(20.f);
-    menu->addMenu("File");
-    auto* win = g.add<ChildWindow>("Win");
-    win->setPosition(100.f, 100.f);
-    win->setSize(300.f, 120.f);
-    int closedRuns = 0;
-    win->bindCallback(Trigger::Closed, [&] { ++closedRuns; });
-    // Leaving the menu bar removes the window in the same frame in which its
-    // close button is released: the window's own action must then not run.
-    menu->bindCallback(Trigger::PointerLeft, [&] { g.remove("Win"); });
-    g.handleEvent(moved(0, 0));
-    const float bar = win->titleBarHeight();
-    const float closeX = 100.f + 300.f - 6.f - 9.f; // right edge - frame padding - half the button
-    const float closeY = 100.f + bar / 2.f;
-    g.handleEvent(moved(closeX, closeY));
-    g.handleEvent(button(true, closeX, closeY));
-    g.handleEvent(moved(50.f, 10.f)); // onto the bar, button held
-    ASSERT_TRUE(menu->isPointerOver());
-    g.handleEvent(button(false, closeX, closeY));
-    EXPECT_EQ(g.get("Win"), nullptr);
-    EXPECT_EQ(closedRuns, 0);
+    for (bool removeOnLeave : {false, true}) {
+        SCOPED_TRACE(removeOnLeave);
+        Gui g;
+        auto* menu = g.add<MenuBar>("menu");
+        menu->setHeight(20.f);
+        menu->addMenu("File");
+        auto* win = g.add<ChildWindow>("Win");
+        win->setPosition(100.f, 100.f);
+        win->setSize(300.f, 120.f);
+        int closedRuns = 0;
+        win->bindCallback(Trigger::Closed, [&] { ++closedRuns; });
+        // Leaving the menu bar removes the window in the same frame in which its
+        // close button is released: the window's own action must then not run.
+        menu->bindCallback(Trigger::PointerLeft, [&] {
+            if (removeOnLeave) g.remove("Win");
+        });
+        g.handleEvent(moved(0, 0));
+        const float bar = win->titleBarHeight();
+        const float closeX = 100.f + 300.f - 6.f - 9.f; // right edge - frame padding - half the button
+        const float closeY = 100.f + bar / 2.f;
+        g.handleEvent(moved(closeX, closeY));
+        g.handleEvent(button(true, closeX, closeY));
+        g.handleEvent(moved(50.f, 10.f)); // onto the bar, button held
+        ASSERT_TRUE(menu->isPointerOver());
+        g.handleEvent(button(false, closeX, closeY));
+        if (removeOnLeave) {
+            EXPECT_EQ(g.get("Win"), nullptr);
+            EXPECT_EQ(closedRuns, 0);
+        } else {
+            // The same moves without the removal do press the close button.
+            EXPECT_NE(g.get("Win"), nullptr);
+            EXPECT_EQ(closedRuns, 1);
+        }
+    }
 }
 
 TEST(GuiWidgetTree, ActionsMayRemoveTheirOwnWindowAndRebuildWidgets) {

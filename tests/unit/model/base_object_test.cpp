@@ -3,7 +3,6 @@
 #include "tests/unit/model/model_fixture.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
-
 #include <algorithm>
 
 namespace {
@@ -99,7 +98,8 @@ int darkPixels(const sf::Image& image) {
 TEST_F(BaseObjectTest, CircleOnlyOnScreen) {
     sf::RenderTexture screen;
     sf::RenderTexture picture;
-    if (!screen.create(200, 200) || !picture.create(200, 200)) GTEST_SKIP() << "no display for render textures";
+    if (!screen.create(200, 200) || !picture.create(200, 200))
+        GTEST_SKIP() << "no display for render textures";
     BaseObject base(state, 100.f, 100.f, BaseKind::G);
     base.select();
     base.setColor(sf::Color(255, 255, 255, 254)); // nearly white letter: only the circle is dark

@@ -10,7 +10,7 @@
 
 // A drawing state with the real font, scripted keys and a scripted clock.
 class ModelTest : public ::testing::Test {
-protected:
+  protected:
     ModelTest() {
         state.mainFont.loadFromFile(testFontPath());
         state.input = &input;
@@ -48,9 +48,9 @@ protected:
     ScriptedTimeSource clock;
 };
 
-#define EXPECT_VEC_NEAR(actual, ex, ey, tol)                                                                      \
-    do {                                                                                                          \
-        const sf::Vector2f v_ = (actual);                                                                         \
-        EXPECT_NEAR(v_.x, (ex), (tol));                                                                           \
-        EXPECT_NEAR(v_.y, (ey), (tol));                                                                           \
+#define EXPECT_VEC_NEAR(actual, ex, ey, tol)                                                                 \
+    do {                                                                                                     \
+        const sf::Vector2f v_ = (actual);                                                                    \
+        EXPECT_NEAR(v_.x, (ex), (tol));                                                                      \
+        EXPECT_NEAR(v_.y, (ey), (tol));                                                                      \
     } while (0)

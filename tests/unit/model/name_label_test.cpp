@@ -8,7 +8,7 @@
 namespace {
 
 class NameLabelTest : public ModelTest {
-protected:
+  protected:
     NameLabelTest() {
         state.onLabelDoubleClick = [this] { ++labelOpens; };
         state.onEndLabelDoubleClick = [this](bool threePrime) {

@@ -7,13 +7,14 @@
 namespace {
 
 class StrandLayoutTest : public ModelTest {
-protected:
+  protected:
     // A strand with one G at each point, 5' to 3'.
     Strand& strandAt(const std::vector<sf::Vector2f>& points) {
         state.strands.push_back(std::make_unique<Strand>(state));
         Strand& strand = *state.strands.back();
         for (std::size_t i = 0; i < points.size(); ++i)
-            strand.addBase(std::make_unique<BaseObject>(state, points[i].x, points[i].y, BaseKind::G), i != 0);
+            strand.addBase(std::make_unique<BaseObject>(state, points[i].x, points[i].y, BaseKind::G),
+                           i != 0);
         return strand;
     }
     static BaseObject& base(Strand& s, std::size_t i) { return *s.getBases()[i]; }
@@ -42,8 +43,13 @@ TEST_F(StrandLayoutTest, SpaceVertically) {
 }
 
 TEST_F(StrandLayoutTest, RunIncludesUnselectedBasesAndLabelsOnlyAtStrandEnds) {
-    Strand& strand =
-        strandAt({{0.f, 0.f}, {100.f, 50.f}, {130.f, -20.f}, {150.f, 30.f}, {170.f, 10.f}, {400.f, 80.f}, {500.f, 0.f}});
+    Strand& strand = strandAt({{0.f, 0.f},
+                               {100.f, 50.f},
+                               {130.f, -20.f},
+                               {150.f, 30.f},
+                               {170.f, 10.f},
+                               {400.f, 80.f},
+                               {500.f, 0.f}});
     const sf::Vector2f five = strand.getFiveLabel().getPosition();
     const sf::Vector2f three = strand.getThreeLabel().getPosition();
     base(strand, 1).select();

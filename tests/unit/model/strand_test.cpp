@@ -8,7 +8,7 @@
 namespace {
 
 class StrandTest : public ModelTest {
-protected:
+  protected:
     // A strand built 5' to 3' from `letters`, one base every `dx` pixels from (x, y).
     Strand& makeStrand(const std::string& letters, float x = 100.f, float y = 100.f, float dx = 50.f) {
         state.strands.push_back(std::make_unique<Strand>(state));
@@ -25,10 +25,11 @@ protected:
     static std::vector<float> lineGeometry(const Strand& s) {
         std::vector<float> out;
         auto add = [&](const sf::RectangleShape& r) {
-            out.insert(out.end(), {r.getPosition().x, r.getPosition().y, r.getRotation(), r.getSize().x,
-                                   r.getSize().y});
+            out.insert(out.end(),
+                       {r.getPosition().x, r.getPosition().y, r.getRotation(), r.getSize().x, r.getSize().y});
         };
-        for (const auto& link : s.getLinks()) add(link);
+        for (const auto& link : s.getLinks())
+            add(link);
         add(s.getFiveConnector());
         add(s.getThreeConnector());
         return out;
@@ -190,7 +191,8 @@ TEST_F(StrandTest, ColourAppliesToEveryBase) {
     EXPECT_EQ(base(strand, 4).textShape().getFillColor(), sf::Color(148, 0, 211));
     strand.setColor(sf::Color::Red);
     EXPECT_EQ(strand.getColor(), sf::Color::Red);
-    for (const auto& b : strand.getBases()) EXPECT_EQ(b->textShape().getFillColor(), sf::Color::Red);
+    for (const auto& b : strand.getBases())
+        EXPECT_EQ(b->textShape().getFillColor(), sf::Color::Red);
     // A base added later takes the strand's colour.
     strand.addBase(std::make_unique<BaseObject>(state, 400.f, 100.f, BaseKind::G), true);
     EXPECT_EQ(base(strand, 5).textShape().getFillColor(), sf::Color::Red);
@@ -222,7 +224,8 @@ TEST_F(StrandTest, DeletingBasesTakesTheirLinks) {
     // Links are told apart by where they were fitted; deletion does not refit.
     Strand& first = makeStrand("GCAT", 100.f, 100.f, 50.f);
     std::vector<float> linkX;
-    for (const auto& l : first.getLinks()) linkX.push_back(l.getPosition().x);
+    for (const auto& l : first.getLinks())
+        linkX.push_back(l.getPosition().x);
     base(first, 0).select();
     first.deleteSelectedBases();
     EXPECT_TRUE(state.unsavedChanges);
@@ -241,7 +244,8 @@ TEST_F(StrandTest, DeletingBasesTakesTheirLinks) {
     // Middle and last: C goes with the link C-A, T with the last remaining link.
     Strand& second = makeStrand("GCAT", 100.f, 300.f, 50.f);
     std::vector<float> x2;
-    for (const auto& l : second.getLinks()) x2.push_back(l.getPosition().x);
+    for (const auto& l : second.getLinks())
+        x2.push_back(l.getPosition().x);
     base(second, 1).select();
     base(second, 3).select();
     second.deleteSelectedBases();
@@ -335,8 +339,10 @@ TEST_F(StrandTest, ActiveFollowsSelection) {
     // A press on a's base grabs it; b, with nothing selected, gives up the selection.
     pointerAt(100.f, 100.f);
     state.elementGrabbed = false;
-    for (auto& s : state.strands) s->handleElementEvents(press());
-    for (auto& s : state.strands) s->handleEvent(press());
+    for (auto& s : state.strands)
+        s->handleElementEvents(press());
+    for (auto& s : state.strands)
+        s->handleEvent(press());
     EXPECT_TRUE(a.isActive());
     EXPECT_FALSE(b.isActive());
     EXPECT_EQ(selectedStrand(state), &a);
@@ -456,6 +462,64 @@ TEST_F(StrandTest, LazyLayoutMatchesFullLayout) {
     state.zoomSize = 50.f;
     strand.layout();
     checkAgainstFull("zoom");
+}
+
+TEST_F(StrandTest, PointerMovesReachEveryDraggedElementAndNoOther) {
+    Strand& strand = makeStrand("GCATG", 100.f, 100.f, 50.f);
+    // Group drag of bases 1 and 3 and the 5' label, started from outside.
+    pointerAt(0.f, 0.f);
+    base(strand, 1).select();
+    base(strand, 3).select();
+    strand.getFiveLabel().select();
+    base(strand, 1).startDrag();
+    base(strand, 3).startDrag();
+    strand.getFiveLabel().startDrag();
+    EXPECT_TRUE(strand.isAnyDragging());
+    const sf::Vector2f fiveBefore = strand.getFiveLabel().getPosition();
+    pointerAt(10.f, 20.f);
+    strand.handleElementEvents(moved());
+    EXPECT_VEC_NEAR(base(strand, 1).getPosition(), 160.f, 120.f, 1e-4);
+    EXPECT_VEC_NEAR(base(strand, 3).getPosition(), 260.f, 120.f, 1e-4);
+    EXPECT_VEC_NEAR(base(strand, 2).getPosition(), 200.f, 100.f, 0.f);
+    EXPECT_VEC_NEAR(strand.getFiveLabel().getPosition(), fiveBefore.x + 10.f, fiveBefore.y + 20.f, 1e-4);
+
+    // A hidden end label that still drags (released over the menu bar) gets no events,
+    // yet counts as dragging.
+    state.pointerOverMenuBar = true;
+    strand.setEndLabelsVisible(false);
+    state.pointerOverMenuBar = false;
+    EXPECT_TRUE(strand.getFiveLabel().isDragging());
+    pointerAt(30.f, 20.f);
+    strand.handleElementEvents(moved());
+    EXPECT_VEC_NEAR(strand.getFiveLabel().getPosition(), fiveBefore.x + 10.f, fiveBefore.y + 20.f, 1e-4);
+    EXPECT_VEC_NEAR(base(strand, 1).getPosition(), 180.f, 120.f, 1e-4);
+    strand.getFiveLabel().stopDrag();
+
+    // Deleting a dragged base leaves the others dragging, and the strand consistent.
+    base(strand, 3).setSelected(true);
+    base(strand, 1).setSelected(false);
+    EXPECT_FALSE(base(strand, 1).isDragging());
+    strand.deleteSelectedBases();
+    EXPECT_EQ(strand.sequenceText(true), "5' - GCAG- 3'");
+    EXPECT_FALSE(strand.isAnyDragging());
+    base(strand, 2).select();
+    base(strand, 2).startDrag();
+    pointerAt(40.f, 20.f);
+    strand.handleElementEvents(moved());
+    strand.handleEvent(moved());
+    EXPECT_TRUE(strand.isAnyDragging());
+    const std::vector<float> lazy = lineGeometry(strand);
+    strand.layoutAll();
+    EXPECT_EQ(lazy, lineGeometry(strand));
+    strand.handleElementEvents(release());
+    EXPECT_FALSE(strand.isAnyDragging());
+
+    // Selection made from outside still makes the strand active on its next event.
+    strand.setActive(false);
+    EXPECT_FALSE(strand.isActive());
+    base(strand, 0).select();
+    strand.handleEvent(moved());
+    EXPECT_TRUE(strand.isActive());
 }
 
 } // namespace

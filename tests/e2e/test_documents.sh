@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Saving, opening, copying and exporting through the real dialogs and clipboard.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_app "$(resource_dir)"
+BLUE=0,0,255
+
+# answer_file_dialog TITLE PATH: types PATH into the GTK file dialog and accepts it.
+answer_file_dialog() {
+    local dialog=""
+    for _ in $(seq 1 100); do
+        dialog=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$dialog" ] && break
+        sleep 0.1
+    done
+    [ -n "$dialog" ] || { fail "the $1 dialog did not appear"; return 1; }
+    sleep 0.5
+    xdotool windowfocus --sync "$dialog" 2>/dev/null
+    # ctrl+l opens the location field in both the open and the save dialog.
+    xdotool key --delay 50 ctrl+l; sleep 0.2
+    xdotool key --delay 20 ctrl+a; sleep 0.1
+    xdotool type --delay 20 "$2"; sleep 0.3
+    xdotool key Return
+    sleep 1
+}
+
+move_to 400 300; press_key g
+move_to 460 300; press_key c
+
+# Control + S on an untitled drawing asks for a path through the real dialog.
+xdotool key ctrl+s &
+answer_file_dialog Save "$E2E_TMP/gate.dna"
+wait
+check "Control + S wrote the file" [ -f "$E2E_TMP/gate.dna" ]
+content=$(cat "$E2E_TMP/gate.dna" 2>/dev/null)
+check "the file holds one strand record with both bases" \
+    grep -q "^S|255|255|255|5'|[-0-9.e+]*|[-0-9.e+]*|3'|[-0-9.e+]*|[-0-9.e+]*|1|G|400|300|C|460|300|"$'\r'"\$" \
+    "$E2E_TMP/gate.dna"
+check "the file has CR LF line ends" [ "$(tail -c 2 "$E2E_TMP/gate.dna" | od -An -c | tr -d ' ')" = '\r\n' ]
+
+# New (nothing unsaved any more), then Open shows the saved drawing again.
+press_key ctrl+n
+img=$(shot after-new)
+check "New empties the drawing" [ -z "$(bbox_color "$img" $BLUE)" ]
+xdotool key ctrl+o &
+answer_file_dialog Open "$E2E_TMP/gate.dna"
+wait
+move_to 600 600
+img=$(shot opened)
+read -r gx gy <<<"$(centre_of "$img" $BLUE)"
+check "Open shows the saved G where it was" near "${gx:-0}" 400 3
+check "Open shows the saved G at its height" near "${gy:-0}" 300 3
+
+# Control + A, Control + C: the selected bases on the X clipboard.
+press_key ctrl+a
+press_key ctrl+c
+check "Control + C puts the selected bases on the clipboard" [ "$(clipboard)" = "5' - GC - 3'" ]
+
+# Control + E exports a PNG of the drawing's size plus the margins.
+click_at 700 600
+screen=$(shot export-source)
+read -r bx by bw bh <<<"$(convert "$screen" -crop 1024x740+0+28 +repage -fuzz 1% -trim -format '%w %h %X %Y' info: | awk '{print 0, 0, $1, $2}')"
+xdotool key ctrl+e &
+answer_file_dialog Save "$E2E_TMP/picture.png"
+wait
+check "Control + E wrote a PNG" [ "$(head -c 4 "$E2E_TMP/picture.png" 2>/dev/null | od -An -c | tr -d ' ')" = '211PNG' ]
+read -r pw ph <<<"$(identify -format '%w %h' "$E2E_TMP/picture.png" 2>/dev/null)"
+check "the picture is as wide as the drawing plus 40" near "${pw:-0}" $((bw + 40)) 6
+check "the picture is as high as the drawing plus 40" near "${ph:-0}" $((bh + 40)) 6
+finish
