@@ -39,7 +39,7 @@ test: build sanitize-test
 sanitize-test: setup
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVILON_SANITIZE=ON -DTAVILON_E2E=OFF > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target unit_tests
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(WITH_DISPLAY) ctest --output-on-failure --timeout 300
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp $(WITH_DISPLAY) ctest --output-on-failure --timeout 300
 
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks

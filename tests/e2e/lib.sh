@@ -6,6 +6,7 @@
 set -uo pipefail
 
 TAVILON_BIN="${1:?usage: test_x.sh path/to/tavilon}"
+TAVILON_BUILD_DIR="${TAVILON_BUILD_DIR:-$(dirname "$TAVILON_BIN")}"
 E2E_TMP="$(mktemp -d /tmp/tavilon-e2e.XXXXXX)"
 APP_PID=""
 XVFB_PID=""
@@ -150,7 +151,7 @@ clipboard() { xclip -selection clipboard -o 2>/dev/null; }
 bbox_color() {
     local out
     out=$(convert "$1" -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
-        -bordercolor black -border 1 -trim -format '%@' info: 2>/dev/null)
+        -bordercolor black -border 1 -format "%@" info: 2>/dev/null)
     # %@ prints WxH+X+Y of the trimmed area (offsets include the 1-pixel border).
     [[ "$out" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || { echo ""; return; }
     [ "$(count_color "$1" "$2")" -gt 0 ] || { echo ""; return; }

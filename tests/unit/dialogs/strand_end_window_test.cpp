@@ -106,9 +106,11 @@ TEST_F(StrandEndWindowTest, CancelCloseAndApplyWithoutChangeKeepTheDrawing) {
     EXPECT_EQ(strand.getFiveLabel().getText(), "5'");
     EXPECT_EQ(strand.getThreeLabel().getText(), "3'");
 
+    EXPECT_FALSE(app->unsavedChanges);
+
     // Apply that changes nothing leaves the drawing clean.
     OpenStrandEndWindow(*app);
-    key(sf::Keyboard::Enter);
+    clickInDialog(kName, 72, 140);
     EXPECT_EQ(window(kName), nullptr);
     EXPECT_FALSE(app->unsavedChanges);
 
