@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 600
 
 # Tests that need a display get a virtual one when none is set.
 ifeq ($(strip $(DISPLAY)),)
-  WITH_DISPLAY = xvfb-run -a -s "-screen 0 1280x1024x24"
+  WITH_DISPLAY = xvfb-run -a -s "-noreset -screen 0 1280x1024x24"
 else
   WITH_DISPLAY =
 endif

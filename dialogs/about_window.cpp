@@ -51,7 +51,8 @@ void openLink(AppState& app, const char* link) {
     if (app.platform.links) app.platform.links->openLink(link);
 }
 
-void addLogo(AppState& app, gui::ChildWindow& window, float x, float y, const std::string& file, const char* link) {
+void addLogo(AppState& app, gui::ChildWindow& window, float x, float y, const std::string& file,
+             const char* link) {
     gui::Picture* picture = window.add<gui::Picture>("");
     // A missing logo leaves an empty picture; the window works without it.
     picture->load(logoPath(app, file));
@@ -69,7 +70,8 @@ std::string aboutVersionLine() {
 void OpenAboutWindow(AppState& app) {
     gui::ChildWindow* window = createDialogWindow(app, "AboutWindow", "About the Software", 416, 476);
     addDialogLabel(app, *window, "About", 54, 16, kCredits, 16);
-    addDialogButton(app, *window, 82, 90, 236, 48, "Contact the creator!", [&app] { openLink(app, kMailLink); });
+    addDialogButton(app, *window, 82, 90, 236, 48, "Contact the creator!",
+                    [&app] { openLink(app, kMailLink); });
     addLogo(app, *window, 16, 154, "Orvologo.png", kProjectPage);
     addLogo(app, *window, 14, 350, "SFMLlogo.png", kSfmlPage);
     addLogo(app, *window, 210, 330, "ImGuilogo.png", kImGuiPage);

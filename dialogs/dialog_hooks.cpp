@@ -1,22 +1,14 @@
 #include "dialogs/dialog_hooks.h"
 
 #include "app/app_state.h"
-#include "dialogs/dialog_window.h"
 #include "dialogs/label_windows.h"
 #include "dialogs/strand_end_window.h"
-#include "gui/child_window.h"
-#include "gui/edit_box.h"
 
 void bindElementDialogs(AppState& app) {
+    // The window focuses its 5' box when it opens; a double click on the 3'
+    // label sends the typing to the 3' box instead.
     app.onEndLabelDoubleClick = [&app](bool threePrimeEnd) {
-        OpenStrandEndWindow(app);
-        if (!threePrimeEnd) return;
-        // The window focuses its 5' box when it opens; a double click on the
-        // 3' label moves the focus on to the 3' box.
-        if (gui::ChildWindow* window = findDialog(app, "StrandEndWindow")) {
-            window->focus();
-            if (gui::EditBox* box = window->get<gui::EditBox>("ThreeEditBox")) box->focus();
-        }
+        OpenStrandEndWindow(app, threePrimeEnd ? EndLabelFocus::ThreeBox : EndLabelFocus::FiveBox);
     };
     app.onLabelDoubleClick = [&app] { OpenLabelEditWindow(app); };
 }

@@ -18,7 +18,8 @@ namespace {
 std::string filteredEdit(const std::string& before, const std::string& after,
                          std::string (*filter)(const std::string&)) {
     std::size_t prefix = 0;
-    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
+        ++prefix;
     std::size_t suffix = 0;
     while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
            before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
@@ -40,8 +41,8 @@ gui::Label* addDialogLabel(AppState& app, gui::ChildWindow& window, const std::s
     return label;
 }
 
-gui::Button* addDialogButton(AppState& app, gui::ChildWindow& window, float x, float y, float width, float height,
-                             const std::string& text, std::function<void()> onClick) {
+gui::Button* addDialogButton(AppState& app, gui::ChildWindow& window, float x, float y, float width,
+                             float height, const std::string& text, std::function<void()> onClick) {
     gui::Button* button = window.add<gui::Button>("");
     button->load(app.themePath);
     button->setPosition(x, y);
@@ -51,9 +52,9 @@ gui::Button* addDialogButton(AppState& app, gui::ChildWindow& window, float x, f
     return button;
 }
 
-gui::EditBox* addDialogEditBox(AppState& app, gui::ChildWindow& window, const std::string& name, float x, float y,
-                               float width, float height, const std::string& text, std::function<void()> onReturn,
-                               std::string (*filter)(const std::string&)) {
+gui::EditBox* addDialogEditBox(AppState& app, gui::ChildWindow& window, const std::string& name, float x,
+                               float y, float width, float height, const std::string& text,
+                               std::function<void()> onReturn, std::string (*filter)(const std::string&)) {
     gui::EditBox* box = window.add<gui::EditBox>(name);
     box->load(app.themePath);
     box->setPosition(x, y);

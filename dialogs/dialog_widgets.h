@@ -26,12 +26,12 @@ gui::Label* addDialogLabel(AppState& app, gui::ChildWindow& window, const std::s
 
 // Adds a button under the empty name with its caption and binds `onClick`
 // to its click.
-gui::Button* addDialogButton(AppState& app, gui::ChildWindow& window, float x, float y, float width, float height,
-                             const std::string& text, std::function<void()> onClick);
+gui::Button* addDialogButton(AppState& app, gui::ChildWindow& window, float x, float y, float width,
+                             float height, const std::string& text, std::function<void()> onClick);
 
 // Adds an edit box under `name` holding `text`; Return runs `onReturn`, and
 // every change of its text passes the text through `filter` and writes the
 // result back, so a forbidden character never stays in the box.
-gui::EditBox* addDialogEditBox(AppState& app, gui::ChildWindow& window, const std::string& name, float x, float y,
-                               float width, float height, const std::string& text, std::function<void()> onReturn,
-                               std::string (*filter)(const std::string&));
+gui::EditBox* addDialogEditBox(AppState& app, gui::ChildWindow& window, const std::string& name, float x,
+                               float y, float width, float height, const std::string& text,
+                               std::function<void()> onReturn, std::string (*filter)(const std::string&));

@@ -49,8 +49,8 @@ void apply(AppState& app) {
 }
 
 // The layout both windows share: the box, the confirm button and Cancel.
-void build(AppState& app, const char* name, const char* title, const std::string& text, const char* confirmText,
-           void (*confirm)(AppState&)) {
+void build(AppState& app, const char* name, const char* title, const std::string& text,
+           const char* confirmText, void (*confirm)(AppState&)) {
     gui::ChildWindow* window = createDialogWindow(app, name, title, 300, 120);
     gui::EditBox* box = addDialogEditBox(
         app, *window, "EditBox", 20, 20, 260, 32, text, [&app, confirm] { confirm(app); }, stripSeparators);

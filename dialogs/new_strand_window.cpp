@@ -31,8 +31,8 @@ void OpenNewStrandWindow(AppState& app) {
     gui::ChildWindow* window = createDialogWindow(app, kWindowName, "Add a new DNA strand", 600, 120);
     addDialogLabel(app, *window, "FiveLabel", 20, 15, "5' -");
     addDialogLabel(app, *window, "ThreeLabel", 530, 15, "- 3'");
-    gui::EditBox* box =
-        addDialogEditBox(app, *window, "EditBox", 80, 20, 440, 32, "", [&app] { create(app); }, filterSequenceText);
+    gui::EditBox* box = addDialogEditBox(
+        app, *window, "EditBox", 80, 20, 440, 32, "", [&app] { create(app); }, filterSequenceText);
     addDialogButton(app, *window, 100, 70, 150, 32, "Create", [&app] { create(app); });
     addDialogButton(app, *window, 350, 70, 150, 32, "Cancel", [&app] { closeDialog(app, kWindowName); });
     window->focus();

@@ -29,8 +29,8 @@ sf::Uint8 channel(gui::ChildWindow& window, const char* sliderName) {
 
 // The colour the three sliders mix, opaque.
 sf::Color sliderColor(gui::ChildWindow& window) {
-    return sf::Color(channel(window, "RedSlider"), channel(window, "GreenSlider"), channel(window, "BlueSlider"),
-                     255);
+    return sf::Color(channel(window, "RedSlider"), channel(window, "GreenSlider"),
+                     channel(window, "BlueSlider"), 255);
 }
 
 void preview(AppState& app) {
@@ -68,7 +68,8 @@ void OpenStrandColorWindow(AppState& app) {
     if (!strand) return;
     app.chosenColor = strand->getColor();
 
-    gui::ChildWindow* window = createDialogWindow(app, kWindowName, "Set the color of a DNA strand", 500, 250);
+    gui::ChildWindow* window =
+        createDialogWindow(app, kWindowName, "Set the color of a DNA strand", 500, 250);
     window->bindCallback(gui::Trigger::Closed, [&app] { cancel(app); });
 
     const char* const labelNames[] = {"RedLabel", "GreenLabel", "BlueLabel"};
@@ -99,7 +100,8 @@ void OpenStrandColorWindow(AppState& app) {
     if (app.chosenColor == sf::Color::White) {
         // A fresh colour each second; two openings within one second start alike.
         std::srand(static_cast<unsigned>(std::time(nullptr)));
-        for (gui::Slider* slider : sliders) slider->setValue(static_cast<unsigned>(std::rand() % 255));
+        for (gui::Slider* slider : sliders)
+            slider->setValue(static_cast<unsigned>(std::rand() % 255));
     } else {
         // A channel of 255 shows as 254 (the slider holds its maximum) until
         // Cancel brings the exact colour back from chosenColor.

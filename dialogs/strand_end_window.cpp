@@ -27,7 +27,8 @@ void apply(AppState& app) {
         const std::string threeBefore = strand->getThreeLabel().getText();
         strand->setEndTexts(five->getText(), three->getText());
         // A renamed end label is part of the drawing: quitting must ask about it.
-        if (strand->getFiveLabel().getText() != fiveBefore || strand->getThreeLabel().getText() != threeBefore)
+        if (strand->getFiveLabel().getText() != fiveBefore ||
+            strand->getThreeLabel().getText() != threeBefore)
             app.unsavedChanges = true;
     }
     closeDialog(app, kWindowName);
@@ -36,6 +37,10 @@ void apply(AppState& app) {
 } // namespace
 
 void OpenStrandEndWindow(AppState& app) {
+    OpenStrandEndWindow(app, EndLabelFocus::FiveBox);
+}
+
+void OpenStrandEndWindow(AppState& app, EndLabelFocus focus) {
     if (app.gui.get(kWindowName)) return;
     Strand* strand = selectedStrand(app);
     if (!strand) return;
@@ -45,10 +50,12 @@ void OpenStrandEndWindow(AppState& app) {
     gui::EditBox* five = addDialogEditBox(app, *window, "FiveEditBox", 100, 20, 128, 32,
                                           strand->getFiveLabel().getText(), onReturn, stripSeparators);
     addDialogLabel(app, *window, "ThreeLabel", 20, 72, "3' End:", 20);
-    addDialogEditBox(app, *window, "ThreeEditBox", 100, 72, 128, 32, strand->getThreeLabel().getText(), onReturn,
-                     stripSeparators);
+    gui::EditBox* three = addDialogEditBox(app, *window, "ThreeEditBox", 100, 72, 128, 32,
+                                           strand->getThreeLabel().getText(), onReturn, stripSeparators);
     addDialogButton(app, *window, 20, 124, 104, 32, "Apply", [&app] { apply(app); });
     addDialogButton(app, *window, 144, 124, 104, 32, "Cancel", [&app] { closeDialog(app, kWindowName); });
+    // Only one box may ask for the focus: of two requests in the same frame
+    // the widget layer honours the first.
     window->focus();
-    five->focus();
+    (focus == EndLabelFocus::ThreeBox ? three : five)->focus();
 }

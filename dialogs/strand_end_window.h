@@ -9,3 +9,10 @@ struct AppState;
 // Cancel and the close button change nothing. Does nothing without exactly
 // one active strand or while the window is already open.
 void OpenStrandEndWindow(AppState& app);
+
+// Which box takes the typing when the end labels window opens.
+enum class EndLabelFocus { FiveBox, ThreeBox };
+
+// The same window with the typing going to the chosen box (a double click on
+// a 3' label asks for the 3' box). OpenStrandEndWindow(app) is FiveBox.
+void OpenStrandEndWindow(AppState& app, EndLabelFocus focus);

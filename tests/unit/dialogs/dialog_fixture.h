@@ -5,8 +5,8 @@
 
 #include "dialogs/dialog_hooks.h"
 #include "dialogs/dialog_window.h"
-#include "gui/child_window.h"
 #include "gui/checkbox.h"
+#include "gui/child_window.h"
 #include "gui/edit_box.h"
 #include "gui/label.h"
 #include "gui/panel.h"
@@ -22,7 +22,7 @@
 #include <vector>
 
 class DialogFixture : public AppFixture {
-protected:
+  protected:
     void SetUp() override {
         AppFixture::SetUp();
         app->workingDirectory = sourceDir();

@@ -29,7 +29,8 @@ TEST_F(LabelWindowsTest, CreateHelloFollowsThePointer) {
     Label& label = *app->labels.front();
     EXPECT_EQ(label.getText(), "Hello");
     EXPECT_TRUE(label.isSelected());
-    for (const auto& base : strand.getBases()) EXPECT_FALSE(base->isSelected());
+    for (const auto& base : strand.getBases())
+        EXPECT_FALSE(base->isSelected());
     EXPECT_TRUE(app->unsavedChanges);
 
     // The Create click happened elsewhere; the label follows every later move.

@@ -50,7 +50,8 @@ TEST_F(NewStrandWindowTest, ReturnBuildsFilteredStrandFollowingThePointer) {
     Strand& strand = *app->strands.front();
     EXPECT_EQ(strand.kindSequence(), (std::vector<int>{0, 2, 3}));
     EXPECT_TRUE(strand.isActive());
-    for (const auto& base : strand.getBases()) EXPECT_TRUE(base->isSelected());
+    for (const auto& base : strand.getBases())
+        EXPECT_TRUE(base->isSelected());
     EXPECT_FALSE(app->labels.front()->isSelected());
     // 5' G leftmost at the pointer, the others 48 pixels apart.
     EXPECT_EQ(strand.getBases().front()->getPosition(), sf::Vector2f(300, 400));

@@ -1,6 +1,9 @@
 #include "document/document_commands.h"
 #include "document/drawing_file.h"
 #include "document/picture_export.h"
+#include "edit/drawing_ops.h"
+#include "gui/button.h"
+#include "gui/child_window.h"
 #include "edit/view.h"
 #include "model/label.h"
 #include "model/strand.h"
@@ -86,13 +89,12 @@ TEST_F(DocumentTest, SavingAtAnotherZoomWritesTheDrawingAtSize30AndKeepsTheView)
         EXPECT_NEAR(saved.strands[0].bases[i].position.y, atThirty.strands[0].bases[i].position.y, 1e-3f);
     }
     EXPECT_NEAR(saved.labels[0].position.x, atThirty.labels[0].position.x, 1e-3f);
-    // Zooming to 30 and back only loses rounding: the example was at 30.
-    EXPECT_NEAR(saved.strands[0].bases[1].position.x, 168.f, 1e-3f);
 }
 
 TEST_F(DocumentTest, AnUnreadableFileKeepsTheOpenDrawing) {
     openText("example.dna", kExample);
     app->strands[0]->getBases()[0]->setKind(3);
+    app->unsavedChanges = true;
     openText("broken.dna", "S|255|255|255|5'|1|2|3'|3|4|1|G|zz|1|\r\n");
     // The drawing was unsaved, so Open asked first; discard and try again.
     ASSERT_TRUE(app->gui.get("UnsavedChangesWindow") != nullptr);
