@@ -27,7 +27,8 @@ void dispatchEvent(AppState& app, const sf::Event& event) {
 }
 
 void applyControlShortcuts(AppState& app, const sf::Event& event) {
-    if (event.type != sf::Event::KeyPressed || !app.input->isControlHeld()) return;
+    if (event.type != sf::Event::KeyPressed) return;
+    if (!event.key.control && !app.input->isControlHeld()) return;
     switch (event.key.code) {
     case sf::Keyboard::A: selectAllElements(app, true); break;
     case sf::Keyboard::C: copyStrandText(app, true, app.clipboardFiveToThree); break;

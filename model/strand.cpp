@@ -408,7 +408,10 @@ void Strand::handleEvent(const sf::Event& event) {
 
 void Strand::applyLetterKey(const sf::Event& event) {
     if (bases.empty() || selectedStrand(state) != this) return;
-    if (state.input->isControlHeld()) return;
+    // The key's own modifier flag counts too: a shortcut that opened a modal
+    // file dialog is handled after the person has let go of Control, and
+    // must not then read as a plain letter.
+    if (event.key.control || state.input->isControlHeld()) return;
 
     std::size_t selectedCount = 0;
     BaseObject* lastSelected = nullptr;

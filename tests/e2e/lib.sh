@@ -108,8 +108,11 @@ settle() { sleep "${1:-0.3}"; }
 # Pointer and keys, in window coordinates.
 move_to() { xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2)); settle 0.15; }
 click_at() { move_to "$1" "$2"; xdotool click 1; settle; }
-press_key() { xdotool key --delay 80 "$@"; settle; }
-type_text() { xdotool type --delay 80 "$1"; settle; }
+# Keys go to the editor's window: another window (a file dialog) may have
+# taken the keyboard focus and given it back to no one.
+focus_app() { xdotool windowfocus --sync "$WINDOW" 2>/dev/null; }
+press_key() { focus_app; xdotool key --delay 80 "$@"; settle; }
+type_text() { focus_app; xdotool type --delay 80 "$1"; settle; }
 drag() { # drag BUTTON X1 Y1 X2 Y2
     move_to "$2" "$3"; xdotool mousedown "$1"; settle 0.15
     local i

@@ -239,6 +239,18 @@ TEST_F(PipelineTest, ControlShortcutsActWhileADialogIsOpenOtherKeysDoNot) {
     EXPECT_EQ(app->strands.size(), 1u);
 }
 
+TEST_F(PipelineTest, ASaveThroughAModalDialogLeavesTheDrawingSaved) {
+    typeStrand(100, 300, "GC");
+    ASSERT_TRUE(app->unsavedChanges);
+    // By the time the file dialog returns, Control has been let go; only the
+    // key event still says it was held.
+    scripted.files->answers = {::testing::TempDir() + "tavilon-modal-save.dna"};
+    key(sf::Keyboard::S, true);
+    EXPECT_EQ(scripted.files->saveCalls, 1);
+    EXPECT_FALSE(app->unsavedChanges) << "the S of Control + S is no strand key";
+    EXPECT_EQ(app->strands[0]->getBases().size(), 2u);
+}
+
 TEST_F(PipelineTest, WidgetsSeeAnEventBeforeTheCanvas) {
     Strand& s = typeStrand(100, 300, "GC");
     clickAt(basePos(s, 0).x, basePos(s, 0).y);
