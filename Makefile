@@ -1,6 +1,7 @@
 # Tavilon: `make run` starts the editor, `make test` runs every test.
 # Both install the Debian packages they need first (scripts/setup.sh).
 
+MAKEFLAGS  += --no-print-directory
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -47,7 +48,7 @@ bench: build
 
 fuzz: setup
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVILON_FUZZ=ON -DTAVILON_E2E=OFF > /dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target dna_reader_fuzz
 	@bash tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 install: build
