@@ -1,5 +1,7 @@
 #pragma once
 
+#include "edit/history.h"
+#include "edit/view_transform.h"
 #include "gui/gui.h"
 #include "model/drawing_state.h"
 #include "platform/platform.h"
@@ -48,6 +50,17 @@ struct AppState : DrawingState {
     bool boxActive = false;
     // The strand made by the current event on an empty drawing, or null.
     Strand* newStrand = nullptr;
+
+    // ---- Undo ----
+    // The sum of every pan and zoom since start-up; the history keeps
+    // positions through it so that neither counts as an edit.
+    ViewTransform view;
+    // Undo and redo steps of the drawing.
+    History history;
+    // An event since the last record may have edited the drawing.
+    bool historyCheckDue = false;
+    // The current event undid or redid a step.
+    bool historyMoved = false;
 
     // Size of the window in pixels; without an open window (pipeline tests)
     // the size the window would have.

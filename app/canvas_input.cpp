@@ -18,8 +18,10 @@ void trackPointer(AppState& app, const sf::Event& event) {
 }
 
 void panDrawing(AppState& app, const sf::Event& event) {
-    if (event.type == sf::Event::MouseMoved && app.input->isRightButtonHeld() && !anyDialogOpen(app))
+    if (event.type == sf::Event::MouseMoved && app.input->isRightButtonHeld() && !anyDialogOpen(app)) {
         moveDrawing(app, app.pointerDelta);
+        app.view.panBack(app.pointerDelta);
+    }
 }
 
 int kindFromKey(sf::Keyboard::Key key) {

@@ -19,6 +19,7 @@ void dispatchEvent(AppState& app, const sf::Event& event) {
         if (callback.id != 0 || anyDialogOpen(app)) continue;
         LoadMenuBar(app);
         runMenuCommand(app, callback.text);
+        app.historyCheckDue = true;
         addDirectionMenuItem(app);
     }
 
@@ -40,8 +41,29 @@ void applyControlShortcuts(AppState& app, const sf::Event& event) {
     case sf::Keyboard::S: saveDrawing(app); break;
     case sf::Keyboard::V: pasteStrandText(app); break;
     case sf::Keyboard::X: cutStrandText(app, true, app.clipboardFiveToThree); break;
+    case sf::Keyboard::Y: redoLastEdit(app); break;
+    case sf::Keyboard::Z:
+        if (event.key.shift)
+            redoLastEdit(app);
+        else
+            undoLastEdit(app);
+        break;
     default: break;
     }
+}
+
+bool undoLastEdit(AppState& app) {
+    // Mid-drag or under a dialog the elements and windows still refer to the
+    // drawing as it is; undo waits until the edit is over.
+    if (editInProgress(app) || !app.history.undo(app, app.view)) return false;
+    app.historyMoved = true;
+    return true;
+}
+
+bool redoLastEdit(AppState& app) {
+    if (editInProgress(app) || !app.history.redo(app, app.view)) return false;
+    app.historyMoved = true;
+    return true;
 }
 
 void applyViewKeys(AppState& app, const sf::Event& event) {
@@ -54,7 +76,10 @@ void applyViewKeys(AppState& app, const sf::Event& event) {
     switch (event.key.code) {
     case sf::Keyboard::Add: zoomIn(app, true); break;
     case sf::Keyboard::Subtract: zoomOut(app, true); break;
-    case sf::Keyboard::Z: setZoom(app, 30.f, false); break;
+    case sf::Keyboard::Z:
+        // Control + Z is undo, nothing else.
+        if (!event.key.control && !app.input->isControlHeld()) setZoom(app, 30.f, false);
+        break;
     case sf::Keyboard::R: centerDrawing(app); break;
     case sf::Keyboard::P:
         if (!app.strands.empty()) pairStrands(app, *app.strands.front(), *app.strands.back());

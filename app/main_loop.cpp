@@ -6,6 +6,7 @@
 #include "document/unsaved_changes.h"
 #include "app/menu.h"
 #include "edit/drawing_ops.h"
+#include "model/drawing_batch.h"
 #include "model/label.h"
 #include "model/strand.h"
 
@@ -32,6 +33,21 @@ void closePath(AppState& app, const sf::Event& event) {
         app.mainWindow.close();
 }
 
+// Ends the event for the undo history: once no edit is under way the
+// drawing is compared with the current step. A bare pointer move edits
+// nothing by itself (drags end with a release), so it only checks when a
+// menu command ran on it or an earlier check had to wait.
+void recordEdit(AppState& app, const sf::Event& event) {
+    if (event.type != sf::Event::MouseMoved) app.historyCheckDue = true;
+    if (!app.historyCheckDue || editInProgress(app)) return;
+    const bool changed = app.history.record(app, app.view);
+    app.historyCheckDue = false;
+    // A key that undid a step also went through the canvas steps; on a drawing
+    // the undo emptied, the first-strand rule marked it changed for nothing.
+    if (app.historyMoved && !changed) app.unsavedChanges = !app.history.atSavedStep();
+    app.historyMoved = false;
+}
+
 template <class List, class Pred> void eraseIf(List& list, Pred pred) {
     list.erase(std::remove_if(list.begin(), list.end(), pred), list.end());
 }
@@ -44,7 +60,17 @@ bool anyDialogOpen(const AppState& app) {
     return false;
 }
 
+bool editInProgress(const AppState& app) {
+    if (app.boxActive || anyDialogOpen(app)) return true;
+    for (const auto& strand : app.strands)
+        if (strand->isAnyDragging()) return true;
+    for (const auto& label : app.labels)
+        if (label->isDragging()) return true;
+    return false;
+}
+
 void processEvent(AppState& app, const sf::Event& event) {
+    app.historyMoved = false;
     app.elementGrabbed = false;
     closePath(app, event);
     if (event.type == sf::Event::Resized) resetViewAndMenu(app);
@@ -74,13 +100,19 @@ void processEvent(AppState& app, const sf::Event& event) {
         startGroupDrag(app);
         app.groupDragRequested = false;
     }
+    recordEdit(app, event);
 }
 
 void drawFrame(AppState& app) {
     app.currentTarget = &app.mainWindow;
     app.mainWindow.clear(sf::Color::White);
-    for (auto& strand : app.strands) strand->draw();
-    for (auto& label : app.labels) label->draw();
+    {
+        // The whole drawing in one batch: as many draw calls as texture
+        // changes (normally one), and nothing outside the window.
+        DrawingBatch batch(app.mainWindow, app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
+        for (auto& strand : app.strands) strand->appendTo(batch);
+        for (auto& label : app.labels) label->appendTo(batch);
+    }
     if (app.boxActive) app.mainWindow.draw(app.selectionRect);
     app.gui.draw();
     app.mainWindow.display();

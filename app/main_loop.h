@@ -7,10 +7,16 @@ struct AppState;
 // True while any of the eight dialog windows exists.
 bool anyDialogOpen(const AppState& app);
 
+// True while an edit is still under way: an element or group is being
+// dragged, a selection box is open or a dialog window is showing. The undo
+// history waits for it to end, so a drag or a dialog makes one step.
+bool editInProgress(const AppState& app);
+
 // Handles one window event through the whole pipeline: close path, resize,
 // pointer tracking, widgets and commands, pan, element events, the sweeps of
 // empty strands and emptied labels, the first strand of an empty drawing, the
-// selection box, the strands' own keys and layout, and the group drag start.
+// selection box, the strands' own keys and layout, the group drag start, and
+// finally the undo history's record of any finished edit.
 void processEvent(AppState& app, const sf::Event& event);
 
 // Draws one frame: white canvas, strands, labels, selection box, widgets.

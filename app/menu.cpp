@@ -1,6 +1,7 @@
 #include "app/menu.h"
 
 #include "app/app_state.h"
+#include "app/dispatch.h"
 #include "gui/menu_bar.h"
 #include "dialogs/about_window.h"
 #include "dialogs/instructions_window.h"
@@ -32,7 +33,8 @@ const std::vector<std::pair<std::string, std::vector<std::string>>>& menuLayout(
     static const std::vector<std::pair<std::string, std::vector<std::string>>> layout = {
         {"File", {"New", "Save", "Save As...", "Open", "Export", "Exit"}},
         {"Edit",
-         {"Copy Entire Strand", "Copy Selected Bases", "Cut Entire Strand", "Cut Selected Bases", "Paste"}},
+         {"Undo", "Redo", "Copy Entire Strand", "Copy Selected Bases", "Cut Entire Strand", "Cut Selected Bases",
+          "Paste"}},
         {"View", {"Zoom In", "Zoom Out", "Reset Zoom", "Center"}},
         {"Strand",
          {"New Strand", "Edit End Labels", "Toggle End Labels", "Change Strand Color", "Equally Space Selected",
@@ -59,6 +61,8 @@ const std::vector<MenuCommand>& commandTable() {
              else
                  app.mainWindow.close();
          }},
+        {"Undo", P::None, [](AppState& app) { undoLastEdit(app); }},
+        {"Redo", P::None, [](AppState& app) { redoLastEdit(app); }},
         {"Copy Entire Strand", P::OneStrand,
          [](AppState& app) { copyStrandText(app, false, app.clipboardFiveToThree); }},
         {"Copy Selected Bases", P::OneStrand,

@@ -22,7 +22,8 @@ const std::vector<FileFilter>& drawingFilters() {
 
 const std::vector<FileFilter>& pictureFilters() {
     static const std::vector<FileFilter> filters = {{"JPEG Images (*.jpg)", "*.jpg"},
-                                                    {"PNG Images (*.png)", "*.png"}};
+                                                    {"PNG Images (*.png)", "*.png"},
+                                                    {"SVG Images (*.svg)", "*.svg"}};
     return filters;
 }
 
@@ -48,8 +49,10 @@ std::string pictureFileName(const std::string& path, int chosenFilter) {
     std::string ending = path.size() >= 3 ? path.substr(path.size() - 3) : path;
     std::transform(ending.begin(), ending.end(), ending.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ending == "jpg" || ending == "png") return path;
-    return path + (chosenFilter == 1 ? ".png" : ".jpg");
+    if (ending == "jpg" || ending == "png" || ending == "svg") return path;
+    if (chosenFilter == 1) return path + ".png";
+    if (chosenFilter == 2) return path + ".svg";
+    return path + ".jpg";
 }
 
 void newDrawing(AppState& app) {
@@ -59,6 +62,7 @@ void newDrawing(AppState& app) {
     }
     app.strands.clear();
     app.labels.clear();
+    app.history.clear();
     app.unsavedChanges = false;
     setZoom(app, 30.f, false);
     app.documentPath.clear();

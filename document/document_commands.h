@@ -9,7 +9,8 @@ struct AppState;
 // ---------------------------------------------------------------------------
 
 // New: with unsaved changes, asks first (the New prompt). Otherwise empties
-// the drawing, resets the zoom to 30 and makes the document untitled.
+// the drawing, resets the zoom to 30, forgets the undo history and makes the
+// document untitled.
 void newDrawing(AppState& app);
 
 // Writes the drawing to `documentPath` as it stands at zoom size 30. The
@@ -31,15 +32,16 @@ bool saveDrawing(AppState& app);
 // then writes. Returns whether the drawing was written.
 bool saveDrawingAs(AppState& app);
 
-// Export: asks for a picture path and writes the whole drawing as a JPEG or PNG.
+// Export: asks for a picture path and writes the whole drawing as a JPEG, PNG or SVG.
 void exportPicture(AppState& app);
 
 // The file dialogs: the chosen path, or "" when cancelled.
 std::string showOpenDialog(AppState& app);
 std::string showSaveDialog(AppState& app);
-// `chosenFilter` receives 0 for JPEG, 1 for PNG.
+// `chosenFilter` receives 0 for JPEG, 1 for PNG, 2 for SVG.
 std::string showExportDialog(AppState& app, int* chosenFilter = nullptr);
 
-// Completes a picture path: keeps a ".jpg" or ".png" ending in any letter
-// case; otherwise appends the ending of the chosen filter (0 JPEG, 1 PNG).
+// Completes a picture path: keeps a ".jpg", ".png" or ".svg" ending in any
+// letter case; otherwise appends the ending of the chosen filter (0 JPEG,
+// 1 PNG, 2 SVG; anything else JPEG).
 std::string pictureFileName(const std::string& path, int chosenFilter);

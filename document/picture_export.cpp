@@ -1,5 +1,6 @@
 #include "document/picture_export.h"
 
+#include "document/svg_export.h"
 #include "edit/drawing_ops.h"
 #include "model/drawing_state.h"
 #include "model/label.h"
@@ -17,8 +18,8 @@ namespace {
 // Points the drawing at `target` while it draws, and back afterwards.
 class TargetSwap {
 public:
-    TargetSwap(DrawingState& state, sf::RenderTarget& target) : state(state), saved(state.currentTarget) {
-        state.currentTarget = &target;
+    TargetSwap(DrawingState& drawing, sf::RenderTarget& target) : state(drawing), saved(drawing.currentTarget) {
+        drawing.currentTarget = &target;
     }
     ~TargetSwap() { state.currentTarget = saved; }
 
@@ -78,8 +79,9 @@ bool renderPicture(DrawingState& state, sf::Image& picture, std::string& error) 
 
 bool exportPictureFile(DrawingState& state, const std::string& path, std::string& error) {
     std::string ending = lowerEnding(path);
+    if (ending == "svg") return exportSvgFile(state, path, error);
     if (ending != "jpg" && ending != "png") {
-        error = path + ": unknown picture type (use .png or .jpg)";
+        error = path + ": unknown picture type (use .png, .jpg or .svg)";
         return false;
     }
     sf::Image picture;

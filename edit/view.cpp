@@ -20,6 +20,7 @@ void setZoom(AppState& app, float size, bool aroundPointer) {
     app.zoomSize = size;
     app.textSize = static_cast<int>(size);
     sf::Vector2f pivot = aroundPointer ? app.pointerPosition : zoomPivot(app);
+    app.view.zoom(app.zoomSize / app.previousZoomSize, pivot);
     for (auto& strand : app.strands) strand->rescale(pivot);
     for (auto& label : app.labels) label->rescale(pivot);
 }

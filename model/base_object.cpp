@@ -1,20 +1,21 @@
 #include "model/base_object.h"
 
 #include "model/base_kind.h"
-
-#include <algorithm>
+#include "model/drawing_batch.h"
+#include "model/letter_shapes.h"
 
 BaseObject::BaseObject(DrawingState& drawingState, float x, float y, int kindValue)
-    : DraggableLabel(drawingState, x, y), kind(kindValue) {
+    : DraggableLabel(drawingState, x, y), kind(kindValue),
+      characterSize(static_cast<std::uint16_t>(drawingState.textSize)) {
     setKind(kindValue);
-    setColor(color);
 }
 
 void BaseObject::setKind(int k) {
     kind = k;
-    if (isValidBaseKind(k)) text.setString(baseLetter(k));
+    if (isValidBaseKind(k)) shownKind = static_cast<std::int8_t>(k);
     setColor(color);
-    // Refits origin and circle to the new letter without moving the base.
+    // Origin and circle follow the letter through the cache; a new letter
+    // also has new bounds, so the strand refits its lines.
     rescale(getPosition());
 }
 
@@ -25,47 +26,65 @@ std::string BaseObject::getLetter() const {
 void BaseObject::setColor(sf::Color c) {
     color = c;
     if (c != sf::Color::White) {
-        text.setFillColor(c);
+        fill = c;
         return;
     }
     sf::Color standard;
-    if (defaultBaseColor(kind, standard)) text.setFillColor(standard);
+    if (defaultBaseColor(shownKind, standard)) fill = standard;
+}
+
+void BaseObject::applyTextSize() {
+    characterSize = static_cast<std::uint16_t>(state.textSize);
+}
+
+const LetterShape& BaseObject::shape() const {
+    return state.letterShapes.get(shownKind, characterSize);
+}
+
+sf::FloatRect BaseObject::getLocalBounds() const {
+    return shape().bounds;
+}
+
+sf::Text BaseObject::textShape() const {
+    sf::Text text;
+    text.setFont(state.mainFont);
+    text.setCharacterSize(characterSize);
+    text.setFillColor(fill);
+    if (shownKind >= 0) text.setString(baseLetter(shownKind));
+    text.setOrigin(shape().origin);
+    text.setPosition(getPosition());
+    return text;
+}
+
+sf::CircleShape BaseObject::getSelectionCircle() const {
+    const LetterShape& s = shape();
+    sf::CircleShape circle(s.circleRadius, 30);
+    circle.setFillColor(sf::Color::Transparent);
+    circle.setOutlineColor(sf::Color::Black);
+    circle.setOutlineThickness(1.f);
+    // The circle's bounds include its outline; their centre is the circle's centre.
+    circle.setOrigin(s.circleOrigin);
+    circle.setPosition(getPosition());
+    return circle;
 }
 
 void BaseObject::draw() {
-    DraggableLabel::draw();
+    if (state.currentTarget) state.currentTarget->draw(textShape());
     // The circle marks the selection for the user only; never in a picture.
-    if (isSelected() && state.drawingOnScreen()) state.screenTarget->draw(circle());
+    if (isSelected() && state.drawingOnScreen()) state.screenTarget->draw(getSelectionCircle());
 }
 
-void BaseObject::moveTo(sf::Vector2f point) {
-    DraggableLabel::moveTo(point);
-    if (selectionCircle) selectionCircle->setPosition(point - getDragOffset());
-}
-
-void BaseObject::rescale(sf::Vector2f centre) {
-    DraggableLabel::rescale(centre);
-    refreshShape();
-}
-
-void BaseObject::refreshShape() {
-    const sf::FloatRect b = text.getLocalBounds();
-    text.setOrigin(b.left + b.width / 2.f, b.top + b.height / 2.f);
-    circleRadius = 1.25f * std::max(b.width / 2.f, b.height / 2.f);
-    if (selectionCircle) circle();
-}
-
-sf::CircleShape& BaseObject::circle() const {
-    if (!selectionCircle) {
-        selectionCircle = std::make_unique<sf::CircleShape>(circleRadius, 30);
-        selectionCircle->setFillColor(sf::Color::Transparent);
-        selectionCircle->setOutlineColor(sf::Color::Black);
-        selectionCircle->setOutlineThickness(1.f);
+void BaseObject::appendTo(DrawingBatch& batch) const {
+    const LetterShape& s = shape();
+    const sf::Vector2f p = getPosition();
+    const bool circled = isSelected() && state.drawingOnScreen();
+    // Whatever is painted lies within the letter's larger extent (the circle's
+    // radius plus its outline) of the base.
+    const float reach = 2.f * s.circleRadius + s.bounds.width + s.bounds.height + 2.f;
+    if (!batch.isVisible({p.x - reach, p.y - reach, 2.f * reach, 2.f * reach})) return;
+    if (s.hasGlyph) {
+        batch.useTexture(state.mainFont.getTexture(characterSize));
+        batch.addGlyph(s.quad, p - s.origin, fill);
     }
-    if (selectionCircle->getRadius() != circleRadius) selectionCircle->setRadius(circleRadius);
-    // The circle's bounds include its outline; their centre is the circle's centre.
-    const sf::FloatRect c = selectionCircle->getLocalBounds();
-    selectionCircle->setOrigin(c.left + c.width / 2.f, c.top + c.height / 2.f);
-    selectionCircle->setPosition(getPosition());
-    return *selectionCircle;
+    if (circled) batch.addSolidStrip(s.circleStrip, p - s.circleOrigin, sf::Color::Black);
 }

@@ -4,14 +4,23 @@
 
 #include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/Color.hpp>
-#include <memory>
+#include <SFML/Graphics/Text.hpp>
+#include <cstdint>
 #include <string>
+
+struct LetterShape;
 
 // One base of a strand: a single coloured letter. A selected base shows a thin
 // black circle round its letter, on screen only.
-class BaseObject : public DraggableLabel {
+//
+// A drawing may hold a million bases, so a base keeps only what is its own
+// (kind, colour, character size, place and flags); the letter's bounds, glyph
+// and circle are the same for every base of its kind and size and come from
+// the drawing's letter cache.
+class BaseObject final : public DraggableLabel {
   public:
-    // A base of `kind` (BaseKind) centred on (x, y), in the default colour of its letter.
+    // A base of `kind` (BaseKind) centred on (x, y), in the default colour of its letter,
+    // at the drawing's current text size.
     BaseObject(DrawingState& drawingState, float x, float y, int kind);
 
     // Changes the letter; the base keeps its place and the circle is refitted.
@@ -25,26 +34,36 @@ class BaseObject : public DraggableLabel {
     void setColor(sf::Color c);
     // The stored colour (white means default).
     sf::Color getColor() const { return color; }
-    // The selection circle (built on first use), for tests and measuring.
-    const sf::CircleShape& getSelectionCircle() const { return circle(); }
+    // The colour the letter is painted in.
+    sf::Color getFillColor() const { return fill; }
+    // The letter's character size.
+    unsigned getCharacterSize() const { return characterSize; }
+    // The letter's local bounds, as an sf::Text of the letter reports them.
+    sf::FloatRect getLocalBounds() const override;
+
+    // The letter as a text shape (font, size, colour, origin at its centre,
+    // placed on the base), built on each call: what draw() paints.
+    sf::Text textShape() const;
+    // The selection circle as draw() paints it, built on each call, for tests and measuring.
+    sf::CircleShape getSelectionCircle() const;
 
     // Draws the letter, then the circle when selected and drawing on screen.
     void draw() override;
-    // Moves the letter and its circle together.
-    void moveTo(sf::Vector2f point) override;
-    // Rescales as any element, then refits origin and circle to the new letter size.
-    void rescale(sf::Vector2f centre) override;
+    // The same into a batch, from the cached glyph; nothing when out of view.
+    void appendTo(DrawingBatch& batch) const override;
+
+  protected:
+    void applyTextSize() override;
 
   private:
-    // Centres the text's origin on its bounds and fits the circle round it.
-    void refreshShape();
-    // The circle, built when first drawn or asked for: most bases are never
-    // selected, and shaping 30-point circles dominated the cost of building a strand.
-    sf::CircleShape& circle() const;
+    const LetterShape& shape() const;
 
     int kind;
-    mutable std::unique_ptr<sf::CircleShape> selectionCircle;
-    // 1.25 times half the letter's larger side.
-    float circleRadius = 0.f;
     sf::Color color = sf::Color::White;
+    // A letterless base (built with an unknown kind) is painted black, as an
+    // empty text would be; a later unknown kind leaves the colour alone.
+    sf::Color fill = sf::Color::Black;
+    std::uint16_t characterSize;
+    // The kind whose letter is shown: the last valid kind set, -1 for none yet.
+    std::int8_t shownKind = -1;
 };

@@ -2,30 +2,20 @@
 
 #include "platform/input_state.h"
 
-DraggableLabel::DraggableLabel(DrawingState& drawingState, float x, float y) : state(drawingState) {
-    text.setFont(state.mainFont);
-    text.setCharacterSize(static_cast<unsigned>(state.textSize));
-    text.setFillColor(sf::Color::Black);
-    // Called during construction this is our own moveTo; the offset is zero, so
-    // the text lands exactly on (x, y).
-    DraggableLabel::moveTo({x, y});
-}
+DraggableLabel::DraggableLabel(DrawingState& drawingState, float x, float y)
+    : state(drawingState), position(x, y) {}
 
 DraggableLabel::~DraggableLabel() = default;
 
-void DraggableLabel::draw() {
-    if (state.currentTarget) state.currentTarget->draw(text);
-}
-
 void DraggableLabel::moveTo(sf::Vector2f point) {
-    text.setPosition(point - dragOffset);
+    position = point - dragOffset;
     if (movedSinceFit) return;
     movedSinceFit = true;
     if (owner) owner->elementMoved(*this);
 }
 
 void DraggableLabel::rescale(sf::Vector2f centre) {
-    text.setCharacterSize(static_cast<unsigned>(state.textSize));
+    applyTextSize();
     // The size change alters the bounds even when the position stays, so the
     // owner's lines need refitting either way; shiftBack reports it.
     const float k = state.zoomSize / state.previousZoomSize;

@@ -4,26 +4,30 @@
 #include "model/element_observer.h"
 
 #include <SFML/Graphics/Rect.hpp>
-#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 #include <cstddef>
 
+class DrawingBatch;
+
 // The root of every drawing element: a text sitting at a point that can be hit
 // by the pointer, selected, dragged with the left button, moved with a group and
 // rescaled when the view zooms. It knows nothing of strands; a strand learns
-// about moves, selection and drags through the observer it attaches.
+// about moves, selection and drags through the observer it attaches. How the
+// text looks (and so its bounds) is up to the kind of element.
 class DraggableLabel {
   public:
-    // Builds an empty black text in the drawing's font at the current text size
-    // and places it at (x, y); not selected, not dragging.
+    // Places the element at (x, y); not selected, not dragging.
     DraggableLabel(DrawingState& drawingState, float x, float y);
     virtual ~DraggableLabel();
     DraggableLabel(const DraggableLabel&) = delete;
     DraggableLabel& operator=(const DraggableLabel&) = delete;
 
-    // Draws the text into the current target (screen or exported picture).
-    virtual void draw();
+    // Draws the element on its own into the current target (screen or exported picture).
+    virtual void draw() = 0;
+    // Adds the element's triangles to `batch`, in the same place in the
+    // painting order as draw() would paint them; skips it when out of view.
+    virtual void appendTo(DrawingBatch& batch) const = 0;
     // Places the element at `point` minus its drag offset.
     virtual void moveTo(sf::Vector2f point);
     // Applies the current text size and scales the position about `centre` by
@@ -35,18 +39,15 @@ class DraggableLabel {
     virtual void handleEvent(const sf::Event& event);
 
     // The text's position (the centre of the text for every element built by the program).
-    sf::Vector2f getPosition() const { return text.getPosition(); }
+    sf::Vector2f getPosition() const { return position; }
     // The text's local bounds.
-    sf::FloatRect getLocalBounds() const { return text.getLocalBounds(); }
+    virtual sf::FloatRect getLocalBounds() const = 0;
     // Pointer position minus element position at drag start; (0, 0) when not dragging.
     sf::Vector2f getDragOffset() const { return dragOffset; }
     // True while selected.
     bool isSelected() const { return selected; }
     // True while the element follows the pointer.
     bool isDragging() const { return dragging; }
-    // The text shape itself, for tests and for measuring.
-    const sf::Text& textShape() const { return text; }
-
     // Sets the selection; deselecting also ends a drag.
     void setSelected(bool b);
     // Same as setSelected(true).
@@ -78,10 +79,13 @@ class DraggableLabel {
     std::size_t ownerDragSlot = 0;
 
   protected:
+    // Gives the text the drawing's current character size (state.textSize).
+    virtual void applyTextSize() = 0;
+
     DrawingState& state;
-    sf::Text text;
 
   private:
+    sf::Vector2f position;
     sf::Vector2f dragOffset{0.f, 0.f};
     bool dragging = false;
     bool selected = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/letter_shapes.h"
+
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -27,6 +29,9 @@ struct DrawingState {
 
     // The only font; every text of the drawing uses it.
     sf::Font mainFont;
+    // Bounds, glyph and selection circle of each base letter per character
+    // size, shared by every base (made from mainFont).
+    LetterShapes letterShapes{mainFont};
     // Where elements draw themselves: the main window, or an off-screen
     // texture while a picture is exported.
     sf::RenderTarget* currentTarget = nullptr;

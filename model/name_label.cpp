@@ -1,5 +1,6 @@
 #include "model/name_label.h"
 
+#include "model/drawing_batch.h"
 #include "platform/time_source.h"
 
 #include <SFML/System/String.hpp>
@@ -7,6 +8,10 @@
 NameLabel::NameLabel(DrawingState& drawingState, float x, float y, const std::string& initialText)
     : DraggableLabel(drawingState, x, y), lastClickTime(drawingState.clock->now()),
       creationTime(lastClickTime), outlineBox({0.f, 0.f}) {
+    text.setFont(state.mainFont);
+    text.setCharacterSize(static_cast<unsigned>(state.textSize));
+    text.setFillColor(sf::Color::Black);
+    text.setPosition(getPosition());
     setText(initialText);
 }
 
@@ -25,13 +30,23 @@ std::string NameLabel::getText() const {
 }
 
 void NameLabel::draw() {
-    DraggableLabel::draw();
+    if (state.currentTarget) state.currentTarget->draw(text);
     if (isSelected() && state.drawingOnScreen()) state.screenTarget->draw(outlineBox);
+}
+
+void NameLabel::appendTo(DrawingBatch& batch) const {
+    batch.addText(text);
+    if (isSelected() && state.drawingOnScreen()) batch.addShape(outlineBox);
 }
 
 void NameLabel::moveTo(sf::Vector2f point) {
     DraggableLabel::moveTo(point);
-    outlineBox.setPosition(point - getDragOffset());
+    text.setPosition(getPosition());
+    outlineBox.setPosition(getPosition());
+}
+
+void NameLabel::applyTextSize() {
+    text.setCharacterSize(static_cast<unsigned>(state.textSize));
 }
 
 void NameLabel::rescale(sf::Vector2f centre) {

@@ -3,6 +3,7 @@
 #include "model/draggable_label.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <string>
 
 // A strand end label ("5'" and "3'" until renamed). A double click on it asks
@@ -23,9 +24,15 @@ class NameLabel : public DraggableLabel {
     void setThreePrimeEnd(bool b) { threePrimeEnd = b; }
     // The selection box, for tests.
     const sf::RectangleShape& getOutlineBox() const { return outlineBox; }
+    // The text shape itself, for tests and for measuring.
+    const sf::Text& textShape() const { return text; }
+    // The text's local bounds.
+    sf::FloatRect getLocalBounds() const override { return text.getLocalBounds(); }
 
     // Draws the text, then the box when selected and drawing on screen.
     void draw() override;
+    // The same into a batch; nothing when out of view.
+    void appendTo(DrawingBatch& batch) const override;
     // Moves the text and its box together.
     void moveTo(sf::Vector2f point) override;
     // Rescales as any element, then refits origin and box.
@@ -37,6 +44,7 @@ class NameLabel : public DraggableLabel {
   protected:
     // Left-button release: ends the drag, then counts the click towards a double click.
     void onRelease();
+    void applyTextSize() override;
 
   private:
     // What a completed double click does: the end-label version asks for the end labels window.
@@ -46,6 +54,7 @@ class NameLabel : public DraggableLabel {
     // Time of the last single click and of construction, from state.clock.
     double lastClickTime;
     double creationTime;
+    sf::Text text;
     sf::RectangleShape outlineBox;
     bool threePrimeEnd = false;
 };

@@ -1,6 +1,7 @@
 #include "model/strand.h"
 
 #include "model/base_kind.h"
+#include "model/drawing_batch.h"
 #include "model/selection.h"
 #include "platform/input_state.h"
 
@@ -40,11 +41,8 @@ int kindOfKey(sf::Keyboard::Key key) {
     }
 }
 
-sf::RectangleShape makeLine(sf::Vector2f size) {
-    sf::RectangleShape line(size);
-    line.setOrigin(0.f, 1.f);
-    line.setFillColor(sf::Color::Black);
-    return line;
+LinkLine makeLine(sf::Vector2f size) {
+    return LinkLine(size);
 }
 
 } // namespace
@@ -73,9 +71,12 @@ void Strand::addBase(std::unique_ptr<BaseObject> base, bool atThreeEnd) {
     if (atThreeEnd) {
         added.ownerOrderKey = frontKey + static_cast<long long>(bases.size());
         bases.push_back(std::move(base));
+        markChunkOf(bases.size() - 1);
     } else {
         added.ownerOrderKey = --frontKey;
         bases.push_front(std::move(base));
+        // Every base moved up one place, so every run changed.
+        chunksAllStale = true;
     }
     tracker.adopt(added);
 
@@ -253,6 +254,7 @@ void Strand::layout() {
 
     const std::size_t n = bases.size();
     if (relinkAll) {
+        chunksAllStale = true;
         for (std::size_t i = 0; i + 1 < n; ++i)
             fitLink(i, thickness);
         for (const auto& base : bases)
@@ -262,6 +264,7 @@ void Strand::layout() {
         // Only the links touching a moved base can have changed.
         for (const DraggableLabel* base : tracker.movedBases()) {
             const std::size_t i = indexOf(*base);
+            markChunkOf(i);
             if (i > 0) fitLink(i - 1, thickness);
             if (i + 1 < n) fitLink(i, thickness);
         }
@@ -288,7 +291,7 @@ void Strand::fitLink(std::size_t index, float thickness) {
                          pp.y - std::sin(theta) * pb.height * 3.f / 4.f};
     const sf::Vector2f b{cp.x + std::cos(theta) * cb.width * 3.f / 5.f,
                          cp.y + std::sin(theta) * cb.height * 3.f / 4.f};
-    sf::RectangleShape& link = links[index];
+    LinkLine& link = links[index];
     link.setPosition(b);
     link.setRotation(toDegrees(theta));
     link.setSize({distance(a, b), thickness});
@@ -299,8 +302,7 @@ void Strand::fitConnectors(float thickness) {
     fitConnector(threeLabel, *bases.back(), threeConnector, thickness);
 }
 
-void Strand::fitConnector(const NameLabel& label, const BaseObject& base, sf::RectangleShape& connector,
-                          float thickness) {
+void Strand::fitConnector(const NameLabel& label, const BaseObject& base, LinkLine& connector, float thickness) {
     const sf::Vector2f np = label.getPosition();
     const sf::Vector2f fp = base.getPosition();
     const sf::FloatRect nb = label.getLocalBounds();
@@ -341,14 +343,90 @@ void Strand::fitConnector(const NameLabel& label, const BaseObject& base, sf::Re
 // ---- Drawing and events ----
 
 void Strand::draw() {
+    if (!state.currentTarget) return;
+    DrawingBatch batch(*state.currentTarget, state.mainFont.getTexture(static_cast<unsigned>(state.textSize)));
+    appendTo(batch);
+}
+
+void Strand::appendTo(DrawingBatch& batch) const {
+    refreshChunks();
+    const std::size_t n = bases.size();
+    for (std::size_t c = 0; c < chunkAreas.size(); ++c) {
+        if (!batch.isVisible(chunkAreas[c])) continue;
+        for (std::size_t i = c * kChunk; i < std::min(n, (c + 1) * kChunk); ++i)
+            bases[i]->appendTo(batch);
+    }
+    for (std::size_t c = 0; c < chunkAreas.size(); ++c) {
+        if (!batch.isVisible(chunkAreas[c])) continue;
+        for (std::size_t i = c * kChunk; i < std::min(links.size(), (c + 1) * kChunk); ++i)
+            links[i].appendTo(batch);
+    }
+    if (!endLabelsVisible) return;
+    fiveConnector.appendTo(batch);
+    threeConnector.appendTo(batch);
+    fiveLabel.appendTo(batch);
+    threeLabel.appendTo(batch);
+}
+
+void Strand::markChunkOf(std::size_t index) const {
+    const std::size_t c = index / kChunk;
+    if (c < chunkStale.size()) chunkStale[c] = 1;
+    // The run before ends with the link to this base.
+    if (index % kChunk == 0 && c > 0 && c - 1 < chunkStale.size()) chunkStale[c - 1] = 1;
+}
+
+void Strand::refreshChunks() const {
+    const std::size_t n = bases.size();
+    const std::size_t count = (n + kChunk - 1) / kChunk;
+    if (chunksAllStale || relinkAll) {
+        chunkStale.assign(count, 1);
+        chunksAllStale = false;
+    } else {
+        // A strand grown at its 3' end has new runs; runs it lost are dropped.
+        chunkStale.resize(count, 1);
+    }
+    chunkAreas.resize(count);
+    // Moves since the last layout have not been marked yet.
+    for (const DraggableLabel* base : tracker.movedBases())
+        markChunkOf(indexOf(*base));
+    const float line = lineThickness() + 2.f;
+    for (std::size_t c = 0; c < count; ++c) {
+        if (!chunkStale[c]) continue;
+        chunkStale[c] = 0;
+        // The run's bases with what is drawn round them, and the first base of
+        // the next run, where the run's last link ends.
+        const std::size_t last = std::min(n - 1, (c + 1) * kChunk);
+        float minX = 0.f, minY = 0.f, maxX = 0.f, maxY = 0.f;
+        for (std::size_t i = c * kChunk; i <= last; ++i) {
+            const sf::Vector2f p = bases[i]->getPosition();
+            const sf::FloatRect b = bases[i]->getLocalBounds();
+            // Letter and selection circle stay within this of the centre.
+            const float reach = std::max(line, 1.25f * (std::abs(b.width) + std::abs(b.height)) + 2.f);
+            if (i == c * kChunk) {
+                minX = p.x - reach;
+                maxX = p.x + reach;
+                minY = p.y - reach;
+                maxY = p.y + reach;
+                continue;
+            }
+            minX = std::min(minX, p.x - reach);
+            maxX = std::max(maxX, p.x + reach);
+            minY = std::min(minY, p.y - reach);
+            maxY = std::max(maxY, p.y + reach);
+        }
+        chunkAreas[c] = {minX, minY, maxX - minX, maxY - minY};
+    }
+}
+
+void Strand::drawEach() {
     for (const auto& base : bases)
         base->draw();
     if (!state.currentTarget) return;
     for (const auto& link : links)
-        state.currentTarget->draw(link);
+        state.currentTarget->draw(link.toShape());
     if (!endLabelsVisible) return;
-    state.currentTarget->draw(fiveConnector);
-    state.currentTarget->draw(threeConnector);
+    state.currentTarget->draw(fiveConnector.toShape());
+    state.currentTarget->draw(threeConnector.toShape());
     fiveLabel.draw();
     threeLabel.draw();
 }
@@ -363,6 +441,9 @@ void Strand::handleElementEvents(const sf::Event& event) {
         }
         return;
     }
+    // Bases and end labels react to the left button and pointer moves only;
+    // keys and the rest need not visit a long strand.
+    if (event.type != sf::Event::MouseButtonPressed && event.type != sf::Event::MouseButtonReleased) return;
     for (const auto& base : bases)
         base->handleEvent(event);
     if (!endLabelsVisible) return;
@@ -415,10 +496,16 @@ void Strand::applyLetterKey(const sf::Event& event) {
 
     std::size_t selectedCount = 0;
     BaseObject* lastSelected = nullptr;
-    for (const auto& base : bases) {
-        if (base->isSelected()) {
-            ++selectedCount;
-            lastSelected = base.get();
+    // Only none, one or several matter, so the walk stops at the second
+    // selected base; the running count saves it when no base is selected.
+    const std::size_t selectedLabels = (fiveLabel.isSelected() ? 1 : 0) + (threeLabel.isSelected() ? 1 : 0);
+    if (tracker.selectedCount() > selectedLabels) {
+        for (const auto& base : bases) {
+            if (base->isSelected()) {
+                ++selectedCount;
+                lastSelected = base.get();
+                if (selectedCount > 1) break;
+            }
         }
     }
     const int kind = kindOfKey(event.key.code);

@@ -2,11 +2,11 @@
 
 #include "model/base_object.h"
 #include "model/drawing_state.h"
+#include "model/link_line.h"
 #include "model/name_label.h"
 #include "model/strand_tracker.h"
 
 #include <SFML/Graphics/Color.hpp>
-#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Window/Event.hpp>
 #include <deque>
 #include <memory>
@@ -44,11 +44,11 @@ class Strand {
     // the strand notices and refits at its next layout().
     const std::deque<std::unique_ptr<BaseObject>>& getBases() const { return bases; }
     // The links; link k joins base k and base k + 1.
-    const std::deque<sf::RectangleShape>& getLinks() const { return links; }
+    const std::deque<LinkLine>& getLinks() const { return links; }
     // The line from the 5' label to the first base.
-    const sf::RectangleShape& getFiveConnector() const { return fiveConnector; }
+    const LinkLine& getFiveConnector() const { return fiveConnector; }
     // The line from the 3' label to the last base.
-    const sf::RectangleShape& getThreeConnector() const { return threeConnector; }
+    const LinkLine& getThreeConnector() const { return threeConnector; }
     // The 5' end label.
     NameLabel& getFiveLabel() { return fiveLabel; }
     const NameLabel& getFiveLabel() const { return fiveLabel; }
@@ -74,9 +74,18 @@ class Strand {
     bool isLayoutPending() const;
 
     // ---- Drawing and events ----
-    // Draws bases, links, and (when shown) connectors and end labels into the current target.
+    // Draws bases, links, and (when shown) connectors and end labels into the
+    // current target, in one batch, leaving out what lies outside its view.
+    // Picture and screen are the same as drawEach() paints.
     void draw();
-    // Passes the event to each base from the 5' end, then to the shown end labels.
+    // Adds the same, in the same order, to `batch` (which may hold other strands too).
+    void appendTo(DrawingBatch& batch) const;
+    // Draws the same with each element's own draw(): one draw call per letter
+    // and per line. The picture is the one draw() paints; this is the reference.
+    void drawEach();
+    // Passes the event to each base from the 5' end, then to the shown end
+    // labels (pointer moves to the dragged ones only; other than the left
+    // button and pointer moves, nothing reaches them).
     void handleElementEvents(const sf::Event& event);
     // Keeps the active flag, applies letter keys, E, D, W and Delete, the Shift
     // alignment, and lays the strand out.
@@ -131,8 +140,7 @@ class Strand {
     void alignDraggedElements();
     void fitLink(std::size_t index, float thickness);
     void fitConnectors(float thickness);
-    void fitConnector(const NameLabel& label, const BaseObject& base, sf::RectangleShape& connector,
-                      float thickness);
+    void fitConnector(const NameLabel& label, const BaseObject& base, LinkLine& connector, float thickness);
     float lineThickness() const;
     void markClean();
     // Index of a base of this strand, from the order key the strand gives it.
@@ -141,14 +149,21 @@ class Strand {
     }
     // Gives every base its order key again and rebuilds the tracker's account.
     void renumberAndRecount();
+    // ---- Areas for skipping what is out of view ----
+    // Marks the area of the chunk holding base `index` (and the chunk whose
+    // last link reaches it) for recomputing.
+    void markChunkOf(std::size_t index) const;
+    // Recomputes the areas of marked chunks (and of everything after a
+    // renumbering or deletion), before drawing.
+    void refreshChunks() const;
 
     DrawingState& state;
     // Declared first so that it outlives the elements that report to it.
     StrandTracker tracker;
     std::deque<std::unique_ptr<BaseObject>> bases;
-    std::deque<sf::RectangleShape> links;
-    sf::RectangleShape fiveConnector;
-    sf::RectangleShape threeConnector;
+    std::deque<LinkLine> links;
+    LinkLine fiveConnector;
+    LinkLine threeConnector;
     NameLabel fiveLabel;
     NameLabel threeLabel;
     bool active = true;
@@ -162,6 +177,15 @@ class Strand {
     bool relinkAll = true;
     // Thickness the lines were last fitted with; a zoom change refits them all.
     float fittedThickness = -1.f;
+
+    // Bases in runs of kChunk: run c holds bases [c * kChunk, (c + 1) * kChunk)
+    // and the links that leave them. Its area (with room for letters,
+    // circles and lines) lets drawing skip a whole run that lies out of view.
+    static constexpr std::size_t kChunk = 256;
+    mutable std::vector<sf::FloatRect> chunkAreas;
+    mutable std::vector<char> chunkStale;
+    // Every area needs recomputing (bases were renumbered).
+    mutable bool chunksAllStale = true;
 };
 
 // Keeps `moving` in line with `reference`: on its row while the direction from

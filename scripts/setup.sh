@@ -8,7 +8,8 @@ packages=(
   libsfml-dev libimgui-dev libgl-dev libgtk-3-dev
   fonts-dejavu-core xdg-utils
   googletest libgtest-dev libgmock-dev
-  xvfb xauth xdotool xclip imagemagick x11-utils
+  xvfb xauth xdotool xclip imagemagick x11-utils libx11-dev
+  libxml2-utils librsvg2-bin
   clang libclang-rt-14-dev
 )
 

@@ -44,7 +44,9 @@ start_x() {
     local n
     for n in $(seq 70 130); do
         [ -e "/tmp/.X${n}-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: a server that resets when its last client leaves (the
+        # readiness probe below) refuses the connections made during the reset.
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 1 50); do

@@ -1,5 +1,6 @@
 #include "model/base_object.h"
 #include "model/draggable_label.h"
+#include "model/name_label.h"
 #include "tests/unit/model/model_fixture.h"
 
 namespace {
@@ -44,7 +45,7 @@ TEST_F(DraggableLabelTest, HitMarginIsThreePixelsInclusive) {
 }
 
 TEST_F(DraggableLabelTest, EmptyTextHasSixPixelHitSquare) {
-    DraggableLabel label(state, 50.f, 50.f);
+    NameLabel label(state, 50.f, 50.f, "");
     pointerAt(53.f, 47.f);
     EXPECT_TRUE(label.isUnderPointer());
     pointerAt(53.5f, 50.f);
@@ -119,7 +120,7 @@ TEST_F(DraggableLabelTest, MenuBarAndControlGuardTheSelection) {
 }
 
 TEST_F(DraggableLabelTest, RescaleAboutCentre) {
-    DraggableLabel label(state, 30.f, 60.f);
+    NameLabel label(state, 30.f, 60.f, "");
     state.zoomSize = 35.f;
     state.previousZoomSize = 30.f;
     state.textSize = 35;
@@ -134,7 +135,7 @@ TEST_F(DraggableLabelTest, RescaleAboutCentre) {
     EXPECT_EQ(label.textShape().getCharacterSize(), 40u);
 
     // A dragged element lands on the scaled point minus its drag offset.
-    DraggableLabel dragged(state, 30.f, 60.f);
+    NameLabel dragged(state, 30.f, 60.f, "");
     pointerAt(40.f, 65.f);
     dragged.startDrag();
     dragged.rescale({0.f, 0.f});
@@ -142,7 +143,7 @@ TEST_F(DraggableLabelTest, RescaleAboutCentre) {
 }
 
 TEST_F(DraggableLabelTest, ShiftBackInRectAndMoveReports) {
-    DraggableLabel label(state, 10.f, 20.f);
+    NameLabel label(state, 10.f, 20.f, "");
     label.shiftBack({5.f, -5.f});
     EXPECT_VEC_NEAR(label.getPosition(), 5.f, 25.f, 0.f);
     EXPECT_TRUE(label.isInRect(5.f, 25.f, 5.f, 25.f));

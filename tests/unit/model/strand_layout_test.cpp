@@ -202,7 +202,7 @@ TEST_F(StrandLayoutTest, ShiftDragAlignsThroughTheStrandHandler) {
     strand.handleEvent(moved());
     EXPECT_VEC_NEAR(base(strand, 1).getPosition(), 100.f, 200.f, 1e-3);
     // The links follow.
-    const sf::RectangleShape& link = strand.getLinks()[0];
+    const LinkLine& link = strand.getLinks()[0];
     EXPECT_NEAR(link.getPosition().x, 100.f, 1e-3);
 
     // Left Shift only aligns an active strand; right Shift aligns any.

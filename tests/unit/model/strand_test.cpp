@@ -24,7 +24,7 @@ class StrandTest : public ModelTest {
     // Every line's geometry, to compare two ways of fitting.
     static std::vector<float> lineGeometry(const Strand& s) {
         std::vector<float> out;
-        auto add = [&](const sf::RectangleShape& r) {
+        auto add = [&](const LinkLine& r) {
             out.insert(out.end(),
                        {r.getPosition().x, r.getPosition().y, r.getRotation(), r.getSize().x, r.getSize().y});
         };
@@ -90,7 +90,7 @@ TEST_F(StrandTest, LinksFitBetweenLetters) {
     Strand& strand = makeStrand("GC", 100.f, 100.f, 100.f);
     const sf::FloatRect g = base(strand, 0).getLocalBounds();
     const sf::FloatRect c = base(strand, 1).getLocalBounds();
-    const sf::RectangleShape& link = strand.getLinks()[0];
+    const LinkLine& link = strand.getLinks()[0];
     // theta points from C back to P: pi, which is 180.00015 degrees with 3.14159.
     EXPECT_NEAR(link.getRotation(), 180.f * 3.14159265f / 3.14159f, 1e-3);
     EXPECT_VEC_NEAR(link.getPosition(), 200.f - 0.6f * c.width, 100.f, 1e-3);
@@ -119,7 +119,7 @@ TEST_F(StrandTest, ConnectorsMeetTheLabelOnTheFacingSide) {
     const sf::FloatRect fb = base(strand, 0).getLocalBounds();
     const NameLabel& five = strand.getFiveLabel();
     const sf::FloatRect nb = five.getLocalBounds();
-    const sf::RectangleShape& con = strand.getFiveConnector();
+    const LinkLine& con = strand.getFiveConnector();
     const float w = nb.width, h = nb.height;
 
     // Label right of the base.

@@ -1,0 +1,147 @@
+// Frame times of the real editor window (1024 x 768) under whatever GL the
+// display offers (Mesa llvmpipe under Xvfb): one frame is drawFrame (clear,
+// strands, labels, widgets, display) followed by glFinish, so the time the
+// rasteriser spends is counted too.
+//   - 10,000 bases (10 strands with links and end labels) all on screen, at zoom 10;
+//   - the same with every base selected (a selection circle round each letter);
+//   - 100,000 bases in one strand at zoom 30, of which a screenful is visible.
+#include "app/app_state.h"
+#include "app/main_loop.h"
+#include "app/start_up.h"
+#include "model/base_kind.h"
+#include "model/drawing_batch.h"
+#include "model/label.h"
+#include "model/strand.h"
+
+#include <SFML/OpenGL.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Empties the drawing and sets the zoom without rescaling anything.
+void resetDrawing(AppState& app, float zoom) {
+    app.strands.clear();
+    app.labels.clear();
+    app.zoomSize = zoom;
+    app.previousZoomSize = zoom;
+    app.textSize = static_cast<int>(zoom);
+}
+
+// `strands` strands of `perStrand` bases, in rows of `perRow` bases `dx` apart,
+// rows `dy` apart starting at (left, top); even rows run right, odd rows left.
+void buildGrid(AppState& app, int strands, int perStrand, int perRow, float left, float top, float dx, float dy) {
+    const sf::Color colours[] = {sf::Color::White, sf::Color(200, 30, 30), sf::Color(20, 120, 20)};
+    int row = 0;
+    for (int s = 0; s < strands; ++s) {
+        auto strand = std::make_unique<Strand>(app);
+        for (int i = 0; i < perStrand; ++i) {
+            const int r = row + i / perRow;
+            const int c = (r % 2 == 0) ? i % perRow : perRow - 1 - i % perRow;
+            strand->addBase(std::make_unique<BaseObject>(app, left + dx * static_cast<float>(c),
+                                                         top + dy * static_cast<float>(r), i % BaseKind::Count),
+                            true);
+        }
+        row += (perStrand + perRow - 1) / perRow;
+        strand->setColor(colours[s % 3]);
+        strand->setActive(false);
+        app.strands.push_back(std::move(strand));
+    }
+}
+
+struct FrameFigures {
+    double mean = 0.0;
+    double worst = 0.0;
+};
+
+FrameFigures timeFrames(AppState& app, int frames) {
+    for (int i = 0; i < 5; ++i) {
+        drawFrame(app);
+        glFinish();
+    }
+    FrameFigures f;
+    for (int i = 0; i < frames; ++i) {
+        const auto t0 = Clock::now();
+        drawFrame(app);
+        glFinish();
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+        f.mean += ms;
+        f.worst = std::max(f.worst, ms);
+    }
+    f.mean /= frames;
+    return f;
+}
+
+// Where the time of a frame goes: gathering the drawing's triangles, painting
+// them (up to glFinish), and the rest (widgets, display).
+void breakdown(AppState& app, int frames) {
+    double gather = 0.0, paint = 0.0, rest = 0.0;
+    for (int i = 0; i < frames; ++i) {
+        auto t0 = Clock::now();
+        app.currentTarget = &app.mainWindow;
+        app.mainWindow.clear(sf::Color::White);
+        {
+            DrawingBatch batch(app.mainWindow, app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
+            for (auto& strand : app.strands) strand->appendTo(batch);
+            for (auto& label : app.labels) label->appendTo(batch);
+            auto t1 = Clock::now();
+            gather += std::chrono::duration<double, std::milli>(t1 - t0).count();
+            batch.flush();
+            glFinish();
+            t0 = Clock::now();
+            paint += std::chrono::duration<double, std::milli>(t0 - t1).count();
+        }
+        app.gui.draw();
+        app.mainWindow.display();
+        glFinish();
+        rest += std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+    }
+    std::printf("    of which: gathering %.2f ms, painting %.2f ms, widgets and display %.2f ms\n", gather / frames,
+                paint / frames, rest / frames);
+}
+
+void report(const char* what, const FrameFigures& f) {
+    std::printf("%-64s mean %7.2f ms, worst %7.2f ms (target <= 16.7 ms)\n", what, f.mean, f.worst);
+}
+
+} // namespace
+
+int main() {
+    AppState app;
+    resolvePaths(app);
+    createMainWindow(app);
+    app.mainWindow.setVerticalSyncEnabled(false);
+    const sf::Vector2u size = app.mainWindow.getSize();
+    std::printf("window %u x %u, renderer %s\n", size.x, size.y,
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+
+    resetDrawing(app, 30.f);
+    report("empty drawing (the floor: clear, widgets, display):", timeFrames(app, 30));
+    breakdown(app, 20);
+
+    // 10 strands of 1,000 bases: 100 per row, 100 rows fill the window below the menu bar.
+    resetDrawing(app, 10.f);
+    buildGrid(app, 10, 1000, 100, 14.f, 34.f, 10.f, 7.2f);
+    app.labels.push_back(std::make_unique<Label>(app, 500.f, 25.f, "ten thousand bases"));
+    report("10,000 bases on screen (zoom 10), links and end labels:", timeFrames(app, 60));
+    breakdown(app, 20);
+
+    for (auto& strand : app.strands) strand->setAllSelected(true);
+    report("10,000 bases on screen, every base selected:", timeFrames(app, 30));
+    breakdown(app, 10);
+
+    // One strand of 100,000 bases at zoom 30: 200 per row 40 pixels apart, 500 rows.
+    resetDrawing(app, 30.f);
+    buildGrid(app, 1, 100000, 200, 40.f, 60.f, 40.f, 40.f);
+    report("100,000 bases (zoom 30), a screenful visible:", timeFrames(app, 60));
+    breakdown(app, 20);
+
+    app.mainWindow.close();
+    return 0;
+}

@@ -1,0 +1,180 @@
+#include "model/drawing_batch.h"
+
+#include "model/letter_shapes.h"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/View.hpp>
+
+namespace {
+
+// The centre of the white square at the top-left of every font page: a solid
+// shape sampled there keeps exactly its own colour.
+const sf::Vector2f kWhite{1.f, 1.f};
+
+} // namespace
+
+DrawingBatch::DrawingBatch(sf::RenderTarget& drawTarget, const sf::Texture& fontTexture)
+    : target(drawTarget), texture(&fontTexture) {
+    const sf::View& view = target.getView();
+    culling = view.getRotation() == 0.f;
+    const sf::Vector2f size = view.getSize();
+    // A pixel of margin on each side covers rounding at the view's edge.
+    visible = {view.getCenter().x - size.x / 2.f - 2.f, view.getCenter().y - size.y / 2.f - 2.f, size.x + 4.f,
+               size.y + 4.f};
+    vertices.reserve(6 * 1024);
+}
+
+DrawingBatch::~DrawingBatch() {
+    flush();
+}
+
+bool DrawingBatch::isVisible(const sf::FloatRect& area) const {
+    if (!culling) return true;
+    return area.left <= visible.left + visible.width && visible.left <= area.left + area.width &&
+           area.top <= visible.top + visible.height && visible.top <= area.top + area.height;
+}
+
+void DrawingBatch::useTexture(const sf::Texture& next) {
+    if (&next == texture) return;
+    flush();
+    texture = &next;
+}
+
+GlyphQuad DrawingBatch::quadOf(const sf::Glyph& glyph, float x, float y) {
+    // sf::Text pads each glyph quad by one pixel on every side, in place and
+    // in the texture, so smoothing never cuts the letter's edge.
+    const float padding = 1.f;
+    GlyphQuad q;
+    q.left = x + (glyph.bounds.left - padding);
+    q.top = y + (glyph.bounds.top - padding);
+    q.right = x + (glyph.bounds.left + glyph.bounds.width + padding);
+    q.bottom = y + (glyph.bounds.top + glyph.bounds.height + padding);
+    q.u1 = static_cast<float>(glyph.textureRect.left) - padding;
+    q.v1 = static_cast<float>(glyph.textureRect.top) - padding;
+    q.u2 = static_cast<float>(glyph.textureRect.left + glyph.textureRect.width) + padding;
+    q.v2 = static_cast<float>(glyph.textureRect.top + glyph.textureRect.height) + padding;
+    return q;
+}
+
+void DrawingBatch::addGlyph(const GlyphQuad& q, sf::Vector2f offset, sf::Color color) {
+    // The corners as sf::Text makes them, moved as its transform (a plain
+    // translation for a base letter) moves them.
+    const float left = offset.x + q.left;
+    const float top = offset.y + q.top;
+    const float right = offset.x + q.right;
+    const float bottom = offset.y + q.bottom;
+    vertices.emplace_back(sf::Vector2f(left, top), color, sf::Vector2f(q.u1, q.v1));
+    vertices.emplace_back(sf::Vector2f(right, top), color, sf::Vector2f(q.u2, q.v1));
+    vertices.emplace_back(sf::Vector2f(left, bottom), color, sf::Vector2f(q.u1, q.v2));
+    vertices.emplace_back(sf::Vector2f(left, bottom), color, sf::Vector2f(q.u1, q.v2));
+    vertices.emplace_back(sf::Vector2f(right, top), color, sf::Vector2f(q.u2, q.v1));
+    vertices.emplace_back(sf::Vector2f(right, bottom), color, sf::Vector2f(q.u2, q.v2));
+}
+
+void DrawingBatch::addSolidTriangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color color) {
+    vertices.emplace_back(a, color, kWhite);
+    vertices.emplace_back(b, color, kWhite);
+    vertices.emplace_back(c, color, kWhite);
+}
+
+void DrawingBatch::addSolidQuad(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d, sf::Color color) {
+    addSolidTriangle(a, b, c, color);
+    addSolidTriangle(a, c, d, color);
+}
+
+void DrawingBatch::addSolidStrip(const std::vector<sf::Vector2f>& strip, sf::Vector2f offset, sf::Color color) {
+    for (std::size_t i = 0; i + 2 < strip.size(); ++i)
+        addSolidTriangle(offset + strip[i], offset + strip[i + 1], offset + strip[i + 2], color);
+}
+
+void DrawingBatch::addText(const sf::Text& text) {
+    const sf::Font* font = text.getFont();
+    if (!font) return;
+    if (text.getStyle() != sf::Text::Regular || text.getOutlineThickness() != 0.f ||
+        text.getLetterSpacing() != 1.f || text.getLineSpacing() != 1.f) {
+        addDrawable(text);
+        return;
+    }
+    const sf::String& string = text.getString();
+    if (string.isEmpty() || !isVisible(text.getGlobalBounds())) return;
+    const unsigned size = text.getCharacterSize();
+    useTexture(font->getTexture(size));
+
+    // sf::Text's layout for a regular text: kerning, spaces, tabs and new
+    // lines, one padded quad per glyph on a baseline one size below the top.
+    const sf::Transform& transform = text.getTransform();
+    const sf::Color color = text.getFillColor();
+    const float whitespaceWidth = font->getGlyph(L' ', size, false).advance;
+    const float lineSpacing = font->getLineSpacing(size);
+    float x = 0.f;
+    float y = static_cast<float>(size);
+    sf::Uint32 previous = 0;
+    for (std::size_t i = 0; i < string.getSize(); ++i) {
+        const sf::Uint32 current = string[i];
+        if (current == '\r') continue;
+        x += font->getKerning(previous, current, size);
+        previous = current;
+        if (current == L' ') {
+            x += whitespaceWidth;
+            continue;
+        }
+        if (current == L'\t') {
+            x += whitespaceWidth * 4;
+            continue;
+        }
+        if (current == L'\n') {
+            y += lineSpacing;
+            x = 0.f;
+            continue;
+        }
+        const sf::Glyph& glyph = font->getGlyph(current, size, false);
+        const GlyphQuad q = quadOf(glyph, x, y);
+        const sf::Vector2f tl = transform.transformPoint(q.left, q.top);
+        const sf::Vector2f tr = transform.transformPoint(q.right, q.top);
+        const sf::Vector2f bl = transform.transformPoint(q.left, q.bottom);
+        const sf::Vector2f br = transform.transformPoint(q.right, q.bottom);
+        vertices.emplace_back(tl, color, sf::Vector2f(q.u1, q.v1));
+        vertices.emplace_back(tr, color, sf::Vector2f(q.u2, q.v1));
+        vertices.emplace_back(bl, color, sf::Vector2f(q.u1, q.v2));
+        vertices.emplace_back(bl, color, sf::Vector2f(q.u1, q.v2));
+        vertices.emplace_back(tr, color, sf::Vector2f(q.u2, q.v1));
+        vertices.emplace_back(br, color, sf::Vector2f(q.u2, q.v2));
+        x += glyph.advance;
+    }
+}
+
+void DrawingBatch::addShape(const sf::Shape& shape) {
+    if (shape.getTexture()) {
+        addDrawable(shape);
+        return;
+    }
+    if (!isVisible(shape.getGlobalBounds())) return;
+    std::vector<sf::Vector2f> points(shape.getPointCount());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        points[i] = shape.getPoint(i);
+    if (points.size() < 3) return;
+    const sf::Transform& transform = shape.getTransform();
+    if (shape.getFillColor().a != 0) {
+        // A convex shape fills as a fan round its first point.
+        const sf::Vector2f first = transform.transformPoint(points[0]);
+        for (std::size_t i = 1; i + 1 < points.size(); ++i)
+            addSolidTriangle(first, transform.transformPoint(points[i]), transform.transformPoint(points[i + 1]),
+                             shape.getFillColor());
+    }
+    if (shape.getOutlineThickness() == 0.f) return;
+    std::vector<sf::Vector2f> strip = LetterShapes::outlineStrip(points, shape.getOutlineThickness());
+    for (sf::Vector2f& p : strip)
+        p = transform.transformPoint(p);
+    addSolidStrip(strip, {0.f, 0.f}, shape.getOutlineColor());
+}
+
+void DrawingBatch::addDrawable(const sf::Drawable& drawable) {
+    flush();
+    target.draw(drawable);
+}
+
+void DrawingBatch::flush() {
+    if (vertices.empty()) return;
+    target.draw(vertices.data(), vertices.size(), sf::Triangles, sf::RenderStates(texture));
+    vertices.clear();
+}

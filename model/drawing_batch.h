@@ -1,0 +1,75 @@
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Glyph.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Shape.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Graphics/Transform.hpp>
+#include <SFML/Graphics/Vertex.hpp>
+#include <vector>
+
+// One glyph's quad as sf::Text lays it out: its edges in text coordinates and
+// the matching edges in the font texture, in pixels.
+struct GlyphQuad {
+    float left = 0.f, top = 0.f, right = 0.f, bottom = 0.f;
+    float u1 = 0.f, v1 = 0.f, u2 = 0.f, v2 = 0.f;
+};
+
+// Gathers the triangles of many drawing elements and hands them to the target
+// in one draw call, instead of one call (with its state changes) per letter
+// and per line. Everything is drawn from the font texture: letters from their
+// glyphs, solid shapes (lines, outlines) from the white square that every
+// page of an SFML font keeps in its top-left corner, so the order in which
+// elements are added is the order in which they are painted. Elements that lie
+// wholly outside the target's view can be skipped with isVisible().
+class DrawingBatch {
+  public:
+    // A batch for `target` as its view is now; `texture` is the font texture of
+    // the drawing's character size (solid shapes use its white corner).
+    DrawingBatch(sf::RenderTarget& target, const sf::Texture& texture);
+    // Draws whatever is still gathered.
+    ~DrawingBatch();
+    DrawingBatch(const DrawingBatch&) = delete;
+    DrawingBatch& operator=(const DrawingBatch&) = delete;
+
+    // True when `area` (drawing coordinates) may show in the view. A turned
+    // view shows everything, as far as this test knows.
+    bool isVisible(const sf::FloatRect& area) const;
+    // The target drawn into.
+    sf::RenderTarget& getTarget() const { return target; }
+
+    // Continues with `texture`; what was gathered with another texture is drawn first.
+    void useTexture(const sf::Texture& texture);
+    // Adds a glyph quad moved by `offset` (the text's translation), in `color`.
+    void addGlyph(const GlyphQuad& quad, sf::Vector2f offset, sf::Color color);
+    // The quad of `glyph` on the baseline at (x, y) of its text, padded by a
+    // pixel all round as sf::Text pads it.
+    static GlyphQuad quadOf(const sf::Glyph& glyph, float x, float y);
+    // Adds a solid quad with corners a, b, c, d in order round it.
+    void addSolidQuad(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d, sf::Color color);
+    // Adds a solid triangle strip, every point moved by `offset`.
+    void addSolidStrip(const std::vector<sf::Vector2f>& strip, sf::Vector2f offset, sf::Color color);
+    // Adds a text as sf::Text lays it out (regular style); any other text is
+    // drawn on its own, in its place in the order.
+    void addText(const sf::Text& text);
+    // Adds a shape: its fill (when not transparent) and its outline, as sf::Shape builds them.
+    void addShape(const sf::Shape& shape);
+    // Draws a drawable on its own, in its place in the order.
+    void addDrawable(const sf::Drawable& drawable);
+    // Draws what has been gathered and starts afresh.
+    void flush();
+    // Number of vertices gathered and not yet drawn.
+    std::size_t pendingVertices() const { return vertices.size(); }
+
+  private:
+    void addSolidTriangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color color);
+
+    sf::RenderTarget& target;
+    const sf::Texture* texture;
+    std::vector<sf::Vertex> vertices;
+    sf::FloatRect visible;
+    bool culling = true;
+};
