@@ -3,6 +3,7 @@
 #include "edit/history.h"
 #include "edit/view_transform.h"
 #include "gui/gui.h"
+#include "model/drawing_cache.h"
 #include "model/drawing_state.h"
 #include "platform/platform.h"
 
@@ -48,6 +49,8 @@ struct AppState : DrawingState {
     sf::RectangleShape selectionRect;
     // True while a selection box is being dragged out.
     bool boxActive = false;
+    // The drawing's picture as last painted, copied while the drawing is unchanged.
+    DrawingCache drawingCache;
     // The strand made by the current event on an empty drawing, or null.
     Strand* newStrand = nullptr;
 

@@ -6,7 +6,6 @@
 #include "document/unsaved_changes.h"
 #include "app/menu.h"
 #include "edit/drawing_ops.h"
-#include "model/drawing_batch.h"
 #include "model/label.h"
 #include "model/strand.h"
 
@@ -106,13 +105,14 @@ void processEvent(AppState& app, const sf::Event& event) {
 void drawFrame(AppState& app) {
     app.currentTarget = &app.mainWindow;
     app.mainWindow.clear(sf::Color::White);
-    {
-        // The whole drawing in one batch: as many draw calls as texture
-        // changes (normally one), and nothing outside the window.
-        DrawingBatch batch(app.mainWindow, app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
-        for (auto& strand : app.strands) strand->appendTo(batch);
-        for (auto& label : app.labels) label->appendTo(batch);
-    }
+    // The whole drawing in one batch (as many draw calls as texture changes,
+    // normally one, and nothing outside the window), recorded so that an
+    // unchanged drawing is copied from the last picture instead.
+    auto batch = std::make_unique<DrawingBatch>(app.mainWindow.getView(),
+                                                app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
+    for (auto& strand : app.strands) strand->appendTo(*batch);
+    for (auto& label : app.labels) label->appendTo(*batch);
+    app.drawingCache.paint(app.mainWindow, std::move(batch), app.mainWindow.getSettings().antialiasingLevel);
     if (app.boxActive) app.mainWindow.draw(app.selectionRect);
     app.gui.draw();
     app.mainWindow.display();

@@ -7,6 +7,7 @@
 #include "app/menu.h"
 #include "document/document_commands.h"
 #include "edit/clipboard_exchange.h"
+#include "edit/drawing_snapshot.h"
 #include "model/strand.h"
 
 #include <chrono>
@@ -19,7 +20,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 long residentKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -67,7 +70,8 @@ struct Editor {
     // Pastes `count` bases and places them with a click.
     double paste(int count) {
         std::string text;
-        for (int i = 0; i < count; ++i) text += "GCATU"[i % 5];
+        for (int i = 0; i < count; ++i)
+            text += "GCATU"[i % 5];
         scripted.clipboard->text = text;
         moveTo(100, 100);
         auto t0 = Clock::now();
@@ -90,22 +94,50 @@ void largeDrawingEvents() {
 
     const int repeats = 200;
     auto t0 = Clock::now();
-    for (int i = 0; i < repeats; ++i) editor.moveTo(300.f + static_cast<float>(i % 40), 400.f);
+    for (int i = 0; i < repeats; ++i)
+        editor.moveTo(300.f + static_cast<float>(i % 40), 400.f);
     std::printf("one pointer move, 100,000 bases: %.3f ms\n", secondsSince(t0) * 1000.0 / repeats);
 
     t0 = Clock::now();
-    for (int i = 0; i < repeats; ++i) editor.key(sf::Keyboard::Q);
+    for (int i = 0; i < repeats; ++i)
+        editor.key(sf::Keyboard::Q);
     std::printf("one key press (and release), 100,000 bases: %.3f ms\n", secondsSince(t0) * 1000.0 / repeats);
+    // The undo history compares the drawing with its last step after every
+    // key press and release; a capture of the drawing is most of that work.
+    t0 = Clock::now();
+    for (int i = 0; i < 20; ++i)
+        (void)captureDrawing(editor.app, editor.app.view);
+    std::printf("    of which two captures of the drawing for the undo history: %.3f ms\n",
+                2.0 * secondsSince(t0) * 1000.0 / 20);
 
     editor.moveTo(50, 50);
     editor.mouse(sf::Event::MouseButtonPressed);
     t0 = Clock::now();
-    for (int i = 0; i < repeats; ++i) editor.moveTo(200.f + static_cast<float>(i), 200.f);
+    for (int i = 0; i < repeats; ++i)
+        editor.moveTo(200.f + static_cast<float>(i), 200.f);
     std::printf("one selection-box update, 100,000 bases: %.3f ms\n", secondsSince(t0) * 1000.0 / repeats);
+    editor.mouse(sf::Event::MouseButtonReleased);
+
+    // Grab the strand's first base and drag it.
+    const BaseObject& first = *editor.app.strands.front()->getBases().front();
+    const sf::Vector2f start = first.getPosition();
+    editor.moveTo(start.x, start.y);
+    editor.mouse(sf::Event::MouseButtonPressed);
+    t0 = Clock::now();
+    for (int i = 0; i < repeats; ++i)
+        editor.moveTo(start.x + static_cast<float>(i % 40), start.y + 40.f);
+    std::printf("one pointer move dragging a base, 100,000 bases: %.3f ms (the base %s)\n",
+                secondsSince(t0) * 1000.0 / repeats,
+                first.getPosition() != start ? "followed" : "DID NOT FOLLOW");
     editor.mouse(sf::Event::MouseButtonReleased);
 }
 
-void largeFiles(int count) {
+struct FileTimes {
+    double save = 0.0;
+    double open = 0.0;
+};
+
+FileTimes largeFiles(int count) {
     Editor editor;
     double paste = editor.paste(count);
     std::string path = (std::filesystem::temp_directory_path() / "tavilon-bench.dna").string();
@@ -119,15 +151,20 @@ void largeFiles(int count) {
     openDrawing(editor.app);
     double open = secondsSince(t0);
     std::printf("%d bases: paste %.2f s, save %.2f s (%s, %.1f MB), open %.2f s\n", count, paste, save,
-                saved ? "written" : "FAILED", static_cast<double>(std::filesystem::file_size(path)) / 1e6, open);
+                saved ? "written" : "FAILED", static_cast<double>(std::filesystem::file_size(path)) / 1e6,
+                open);
     std::filesystem::remove(path);
+    return {save, open};
 }
 
 } // namespace
 
 int main() {
     largeDrawingEvents();
-    largeFiles(100000);
-    largeFiles(1000000);
+    const FileTimes small = largeFiles(100000);
+    const FileTimes large = largeFiles(1000000);
+    // Linear growth means ten times the bases take about ten times as long.
+    std::printf("ten times the bases: save takes %.1f times as long, open %.1f times (target <= 11)\n",
+                large.save / small.save, large.open / small.open);
     return 0;
 }

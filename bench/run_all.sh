@@ -8,3 +8,4 @@ for b in "$build"/*_bench; do
 done
 echo "== idle_cpu"
 bash "$(dirname "$0")/idle_cpu.sh" "$build" 10
+bash "$(dirname "$0")/idle_cpu.sh" "$build" 10 100000

@@ -4,6 +4,7 @@
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/View.hpp>
+#include <cstring>
 
 namespace {
 
@@ -14,14 +15,23 @@ const sf::Vector2f kWhite{1.f, 1.f};
 } // namespace
 
 DrawingBatch::DrawingBatch(sf::RenderTarget& drawTarget, const sf::Texture& fontTexture)
-    : target(drawTarget), texture(&fontTexture) {
-    const sf::View& view = target.getView();
+    : target(&drawTarget), texture(&fontTexture) {
+    setVisibleArea(drawTarget.getView());
+    vertices.reserve(6 * 1024);
+}
+
+DrawingBatch::DrawingBatch(const sf::View& view, const sf::Texture& fontTexture)
+    : target(nullptr), texture(&fontTexture) {
+    setVisibleArea(view);
+    vertices.reserve(6 * 1024);
+}
+
+void DrawingBatch::setVisibleArea(const sf::View& view) {
     culling = view.getRotation() == 0.f;
     const sf::Vector2f size = view.getSize();
     // A pixel of margin on each side covers rounding at the view's edge.
     visible = {view.getCenter().x - size.x / 2.f - 2.f, view.getCenter().y - size.y / 2.f - 2.f, size.x + 4.f,
                size.y + 4.f};
-    vertices.reserve(6 * 1024);
 }
 
 DrawingBatch::~DrawingBatch() {
@@ -77,12 +87,14 @@ void DrawingBatch::addSolidTriangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f
     vertices.emplace_back(c, color, kWhite);
 }
 
-void DrawingBatch::addSolidQuad(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d, sf::Color color) {
+void DrawingBatch::addSolidQuad(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d,
+                                sf::Color color) {
     addSolidTriangle(a, b, c, color);
     addSolidTriangle(a, c, d, color);
 }
 
-void DrawingBatch::addSolidStrip(const std::vector<sf::Vector2f>& strip, sf::Vector2f offset, sf::Color color) {
+void DrawingBatch::addSolidStrip(const std::vector<sf::Vector2f>& strip, sf::Vector2f offset,
+                                 sf::Color color) {
     for (std::size_t i = 0; i + 2 < strip.size(); ++i)
         addSolidTriangle(offset + strip[i], offset + strip[i + 1], offset + strip[i + 2], color);
 }
@@ -158,8 +170,8 @@ void DrawingBatch::addShape(const sf::Shape& shape) {
         // A convex shape fills as a fan round its first point.
         const sf::Vector2f first = transform.transformPoint(points[0]);
         for (std::size_t i = 1; i + 1 < points.size(); ++i)
-            addSolidTriangle(first, transform.transformPoint(points[i]), transform.transformPoint(points[i + 1]),
-                             shape.getFillColor());
+            addSolidTriangle(first, transform.transformPoint(points[i]),
+                             transform.transformPoint(points[i + 1]), shape.getFillColor());
     }
     if (shape.getOutlineThickness() == 0.f) return;
     std::vector<sf::Vector2f> strip = LetterShapes::outlineStrip(points, shape.getOutlineThickness());
@@ -170,11 +182,55 @@ void DrawingBatch::addShape(const sf::Shape& shape) {
 
 void DrawingBatch::addDrawable(const sf::Drawable& drawable) {
     flush();
-    target.draw(drawable);
+    if (target) {
+        target->draw(drawable);
+        return;
+    }
+    Run run;
+    run.drawable = &drawable;
+    runs.push_back(run);
 }
 
 void DrawingBatch::flush() {
-    if (vertices.empty()) return;
-    target.draw(vertices.data(), vertices.size(), sf::Triangles, sf::RenderStates(texture));
-    vertices.clear();
+    if (vertices.size() == recordedEnd) return;
+    if (target) {
+        target->draw(vertices.data(), vertices.size(), sf::Triangles, sf::RenderStates(texture));
+        vertices.clear();
+        return;
+    }
+    Run run;
+    run.texture = texture;
+    run.textureSize = texture->getSize();
+    run.first = recordedEnd;
+    run.count = vertices.size() - recordedEnd;
+    runs.push_back(run);
+    recordedEnd = vertices.size();
+}
+
+void DrawingBatch::replay(sf::RenderTarget& into) {
+    flush();
+    for (const Run& run : runs) {
+        if (run.drawable)
+            into.draw(*run.drawable);
+        else
+            into.draw(vertices.data() + run.first, run.count, sf::Triangles, sf::RenderStates(run.texture));
+    }
+}
+
+bool DrawingBatch::sameAs(DrawingBatch& other) {
+    flush();
+    other.flush();
+    if (runs.size() != other.runs.size() || vertices.size() != other.vertices.size()) return false;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Run& a = runs[i];
+        const Run& b = other.runs[i];
+        if (a.drawable || b.drawable || a.texture != b.texture || a.textureSize != b.textureSize ||
+            a.first != b.first || a.count != b.count)
+            return false;
+    }
+    // sf::Vertex is three plain pairs of floats and bytes without padding, so
+    // equal bytes mean equal triangles.
+    static_assert(sizeof(sf::Vertex) == 5 * sizeof(float), "sf::Vertex has no padding");
+    return vertices.empty() ||
+           std::memcmp(vertices.data(), other.vertices.data(), vertices.size() * sizeof(sf::Vertex)) == 0;
 }

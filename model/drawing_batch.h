@@ -25,12 +25,17 @@ struct GlyphQuad {
 // page of an SFML font keeps in its top-left corner, so the order in which
 // elements are added is the order in which they are painted. Elements that lie
 // wholly outside the target's view can be skipped with isVisible().
+//
+// A recording batch keeps what it gathers instead of drawing it, so that two
+// frames can be compared and one drawn later (see DrawingCache).
 class DrawingBatch {
   public:
     // A batch for `target` as its view is now; `texture` is the font texture of
     // the drawing's character size (solid shapes use its white corner).
     DrawingBatch(sf::RenderTarget& target, const sf::Texture& texture);
-    // Draws whatever is still gathered.
+    // A recording batch for what `view` shows; `texture` as above.
+    DrawingBatch(const sf::View& view, const sf::Texture& texture);
+    // Draws whatever is still gathered (a recording batch keeps it).
     ~DrawingBatch();
     DrawingBatch(const DrawingBatch&) = delete;
     DrawingBatch& operator=(const DrawingBatch&) = delete;
@@ -38,8 +43,6 @@ class DrawingBatch {
     // True when `area` (drawing coordinates) may show in the view. A turned
     // view shows everything, as far as this test knows.
     bool isVisible(const sf::FloatRect& area) const;
-    // The target drawn into.
-    sf::RenderTarget& getTarget() const { return target; }
 
     // Continues with `texture`; what was gathered with another texture is drawn first.
     void useTexture(const sf::Texture& texture);
@@ -59,17 +62,40 @@ class DrawingBatch {
     void addShape(const sf::Shape& shape);
     // Draws a drawable on its own, in its place in the order.
     void addDrawable(const sf::Drawable& drawable);
-    // Draws what has been gathered and starts afresh.
+    // Draws what has been gathered and starts afresh; a recording batch
+    // closes the current run of triangles instead.
     void flush();
-    // Number of vertices gathered and not yet drawn.
-    std::size_t pendingVertices() const { return vertices.size(); }
+    // Number of vertices gathered and not yet drawn (or not yet closed into a run).
+    std::size_t pendingVertices() const { return vertices.size() - recordedEnd; }
+
+    // ---- Recording ----
+    // Draws everything recorded, in order, into `target` (whose view should
+    // be the one recorded for).
+    void replay(sf::RenderTarget& target);
+    // True when both recorded exactly the same triangles from the same
+    // textures, so they paint the same picture (closes both recordings' last runs). A recording that holds a
+    // drawable drawn on its own never counts as the same.
+    bool sameAs(DrawingBatch& other);
 
   private:
+    // A run of recorded triangles drawn with one texture, or a drawable.
+    struct Run {
+        const sf::Texture* texture = nullptr;
+        sf::Vector2u textureSize;
+        const sf::Drawable* drawable = nullptr;
+        std::size_t first = 0;
+        std::size_t count = 0;
+    };
     void addSolidTriangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color color);
+    void setVisibleArea(const sf::View& view);
 
-    sf::RenderTarget& target;
+    // Null for a recording batch.
+    sf::RenderTarget* target;
     const sf::Texture* texture;
     std::vector<sf::Vertex> vertices;
     sf::FloatRect visible;
     bool culling = true;
+    std::vector<Run> runs;
+    // Vertices before this index belong to closed runs.
+    std::size_t recordedEnd = 0;
 };

@@ -54,7 +54,8 @@ LetterShape LetterShapes::build(int kind, unsigned characterSize) const {
     shape.circleRadius = 1.25f * std::max(b.width / 2.f, b.height / 2.f);
 
     if (kind >= 0 && !font.getInfo().family.empty()) {
-        const sf::Glyph& glyph = font.getGlyph(static_cast<sf::Uint32>(baseLetter(kind)[0]), characterSize, false);
+        const sf::Glyph& glyph =
+            font.getGlyph(static_cast<sf::Uint32>(baseLetter(kind)[0]), characterSize, false);
         // The first (only) glyph of a text stands at x 0 on the baseline one
         // character size below the text's top.
         shape.quad = DrawingBatch::quadOf(glyph, 0.f, static_cast<float>(characterSize));
@@ -74,7 +75,8 @@ LetterShape LetterShapes::build(int kind, unsigned characterSize) const {
     return shape;
 }
 
-std::vector<sf::Vector2f> LetterShapes::outlineStrip(const std::vector<sf::Vector2f>& points, float thickness) {
+std::vector<sf::Vector2f> LetterShapes::outlineStrip(const std::vector<sf::Vector2f>& points,
+                                                     float thickness) {
     const std::size_t count = points.size();
     std::vector<sf::Vector2f> strip;
     if (count < 3) return strip;

@@ -34,6 +34,6 @@ void LinkLine::appendTo(DrawingBatch& batch) const {
     const float reach = std::abs(size.x) + std::abs(size.y) + 2.f;
     if (!batch.isVisible({position.x - reach, position.y - reach, 2.f * reach, 2.f * reach})) return;
     const sf::Transform t = getTransform();
-    batch.addSolidQuad(t.transformPoint(0.f, 0.f), t.transformPoint(size.x, 0.f), t.transformPoint(size.x, size.y),
-                       t.transformPoint(0.f, size.y), getFillColor());
+    batch.addSolidQuad(t.transformPoint(0.f, 0.f), t.transformPoint(size.x, 0.f),
+                       t.transformPoint(size.x, size.y), t.transformPoint(0.f, size.y), getFillColor());
 }

@@ -302,7 +302,8 @@ void Strand::fitConnectors(float thickness) {
     fitConnector(threeLabel, *bases.back(), threeConnector, thickness);
 }
 
-void Strand::fitConnector(const NameLabel& label, const BaseObject& base, LinkLine& connector, float thickness) {
+void Strand::fitConnector(const NameLabel& label, const BaseObject& base, LinkLine& connector,
+                          float thickness) {
     const sf::Vector2f np = label.getPosition();
     const sf::Vector2f fp = base.getPosition();
     const sf::FloatRect nb = label.getLocalBounds();
@@ -344,7 +345,8 @@ void Strand::fitConnector(const NameLabel& label, const BaseObject& base, LinkLi
 
 void Strand::draw() {
     if (!state.currentTarget) return;
-    DrawingBatch batch(*state.currentTarget, state.mainFont.getTexture(static_cast<unsigned>(state.textSize)));
+    DrawingBatch batch(*state.currentTarget,
+                       state.mainFont.getTexture(static_cast<unsigned>(state.textSize)));
     appendTo(batch);
 }
 

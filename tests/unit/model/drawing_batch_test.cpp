@@ -2,6 +2,7 @@
 // painted both ways into off-screen textures must give the same picture.
 #include "model/base_kind.h"
 #include "model/drawing_batch.h"
+#include "model/drawing_cache.h"
 #include "model/label.h"
 #include "model/strand.h"
 #include "tests/unit/model/model_fixture.h"
@@ -45,8 +46,8 @@ class DrawingBatchTest : public ModelTest {
         steep.getThreeLabel().select();
         Strand& hidden = addStrand("GGGCCCAAA", {300.f, 300.f}, {0.f, 0.f});
         for (std::size_t i = 0; i < hidden.getBases().size(); ++i)
-            hidden.getBases()[i]->moveTo(
-                {300.f + 70.f * std::cos(0.6f * static_cast<float>(i)), 290.f + 60.f * std::sin(0.6f * static_cast<float>(i))});
+            hidden.getBases()[i]->moveTo({300.f + 70.f * std::cos(0.6f * static_cast<float>(i)),
+                                          290.f + 60.f * std::sin(0.6f * static_cast<float>(i))});
         hidden.layoutAll();
         hidden.setEndLabelsVisible(false);
         hidden.setColor(sf::Color(200, 120, 0));
@@ -97,8 +98,8 @@ class DrawingBatchTest : public ModelTest {
             for (unsigned x = 0; x < a.getSize().x; ++x) {
                 const sf::Color p = a.getPixel(x, y), q = b.getPixel(x, y);
                 if (p != sf::Color::White) ++d.inked;
-                const int channel = std::max({std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b),
-                                              std::abs(p.a - q.a)});
+                const int channel = std::max(
+                    {std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b), std::abs(p.a - q.a)});
                 if (channel > 0) ++d.pixels;
                 d.largest = std::max(d.largest, channel);
             }
@@ -128,15 +129,13 @@ TEST_F(DrawingBatchTest, BatchedPictureMatchesEachElementsOwnDraw) {
     }
 
     // The selection marks make the difference between screen and picture.
-    const Difference marks = compare(paint(surface, whole, true, true),
-                                     paint(surface, whole, false, true));
+    const Difference marks = compare(paint(surface, whole, true, true), paint(surface, whole, false, true));
     EXPECT_GT(marks.pixels, 200);
 
     // A view that cuts through the drawing: what is skipped as out of view
     // must not take away anything that shows.
     const sf::View part(sf::FloatRect(180.f, 150.f, 520.f, 460.f));
-    const Difference cut = compare(paint(surface, part, true, false),
-                                   paint(surface, part, true, true));
+    const Difference cut = compare(paint(surface, part, true, false), paint(surface, part, true, true));
     EXPECT_GT(cut.inked, 1000);
     EXPECT_LE(cut.pixels, 8);
 }
@@ -232,6 +231,104 @@ TEST_F(DrawingBatchTest, SkipsWhatLiesOutsideTheView) {
     EXPECT_TRUE(plain.isVisible({150.f, 150.f, 500.f, 500.f}));
     EXPECT_FALSE(plain.isVisible({-20.f, 50.f, 10.f, 10.f}));
     EXPECT_FALSE(plain.isVisible({50.f, 210.f, 10.f, 10.f}));
+}
+
+TEST_F(DrawingBatchTest, RecordingsCompareByTheirTriangles) {
+    buildDrawing();
+    const sf::View view(sf::FloatRect(0.f, 0.f, 520.f, 460.f));
+    const sf::Texture& texture = state.mainFont.getTexture(25);
+    auto record = [&] {
+        auto batch = std::make_unique<DrawingBatch>(view, texture);
+        for (auto& strand : state.strands)
+            strand->appendTo(*batch);
+        for (auto& label : state.labels)
+            label->appendTo(*batch);
+        return batch;
+    };
+    auto first = record();
+    auto second = record();
+    EXPECT_TRUE(second->sameAs(*first));
+    // Recording keeps the triangles in closed runs rather than drawing them.
+    EXPECT_EQ(first->pendingVertices(), 0u);
+    first->addSolidQuad({0.f, 0.f}, {1.f, 0.f}, {1.f, 1.f}, {0.f, 1.f}, sf::Color::Black);
+    EXPECT_EQ(first->pendingVertices(), 6u);
+    EXPECT_FALSE(second->sameAs(*first));
+
+    // Any change that shows makes a different recording: a move, a colour, a selection.
+    state.strands[0]->getBases()[1]->moveTo(state.strands[0]->getBases()[1]->getPosition() +
+                                            sf::Vector2f(1.f, 0.f));
+    state.strands[0]->layout();
+    auto moved = record();
+    EXPECT_FALSE(moved->sameAs(*second));
+    state.strands[1]->setColor(sf::Color::Red);
+    auto recoloured = record();
+    EXPECT_FALSE(recoloured->sameAs(*moved));
+    // (Selection circles show on screen only; recording never draws into the target.)
+    sf::RenderTexture screen;
+    state.currentTarget = &screen;
+    state.screenTarget = &screen;
+    state.strands[0]->getBases()[0]->select();
+    auto selected = record();
+    EXPECT_FALSE(selected->sameAs(*recoloured));
+    EXPECT_TRUE(record()->sameAs(*selected));
+
+    // Something drawn on its own is never taken for unchanged.
+    sf::Text bold("bold", state.mainFont, 25);
+    bold.setStyle(sf::Text::Bold);
+    auto withText = record();
+    withText->addText(bold);
+    auto again = record();
+    again->addText(bold);
+    EXPECT_FALSE(again->sameAs(*withText));
+}
+
+TEST_F(DrawingBatchTest, CacheCopiesAnUnchangedDrawingAndPaintsAChangedOne) {
+    sf::RenderTexture screen;
+    if (!screen.create(520, 460)) GTEST_SKIP() << "no display for render textures";
+    buildDrawing();
+    state.currentTarget = &screen;
+    state.screenTarget = &screen;
+    screen.setView(sf::View(sf::FloatRect(0.f, 0.f, 520.f, 460.f)));
+    DrawingCache cache;
+    auto frame = [&] {
+        screen.clear(sf::Color::White);
+        auto batch = std::make_unique<DrawingBatch>(screen.getView(), state.mainFont.getTexture(25));
+        for (auto& strand : state.strands)
+            strand->appendTo(*batch);
+        for (auto& label : state.labels)
+            label->appendTo(*batch);
+        cache.paint(screen, std::move(batch), 0);
+        screen.display();
+        return screen.getTexture().copyToImage();
+    };
+    const sf::Image reference = paint(screen, screen.getView(), true, false);
+
+    const sf::Image first = frame();
+    EXPECT_FALSE(cache.lastPaintCopied());
+    EXPECT_EQ(compare(reference, first).pixels, 0);
+    // The repeat is painted into the kept picture and copied; later repeats only copied.
+    for (int i = 0; i < 3; ++i) {
+        const sf::Image repeat = frame();
+        EXPECT_TRUE(cache.lastPaintCopied());
+        EXPECT_EQ(compare(reference, repeat).pixels, 0) << i;
+    }
+
+    // A move is painted afresh, then kept again.
+    state.strands[2]->getBases()[0]->moveTo({250.f, 420.f});
+    state.strands[2]->layout();
+    const sf::Image changedReference = paint(screen, screen.getView(), true, false);
+    EXPECT_GT(compare(reference, changedReference).pixels, 50);
+    const sf::Image changed = frame();
+    EXPECT_FALSE(cache.lastPaintCopied());
+    EXPECT_EQ(compare(changedReference, changed).pixels, 0);
+    const sf::Image kept = frame();
+    EXPECT_TRUE(cache.lastPaintCopied());
+    EXPECT_EQ(compare(changedReference, kept).pixels, 0);
+
+    // A different view is a different picture.
+    screen.setView(sf::View(sf::FloatRect(10.f, 0.f, 520.f, 460.f)));
+    frame();
+    EXPECT_FALSE(cache.lastPaintCopied());
 }
 
 } // namespace

@@ -28,13 +28,16 @@ TEST_F(LetterShapesTest, ShapesAreThoseOfARealTextAndAreKept) {
 
             // The glyph quad: one pixel of padding round the glyph, on the
             // baseline one character size below the text's top.
-            const sf::Glyph& g = state.mainFont.getGlyph(static_cast<sf::Uint32>(baseLetter(kind)[0]), size, false);
+            const sf::Glyph& g =
+                state.mainFont.getGlyph(static_cast<sf::Uint32>(baseLetter(kind)[0]), size, false);
             EXPECT_FLOAT_EQ(shape.quad.left, g.bounds.left - 1.f);
             EXPECT_FLOAT_EQ(shape.quad.top, static_cast<float>(size) + g.bounds.top - 1.f);
             EXPECT_FLOAT_EQ(shape.quad.right, g.bounds.left + g.bounds.width + 1.f);
-            EXPECT_FLOAT_EQ(shape.quad.bottom, static_cast<float>(size) + g.bounds.top + g.bounds.height + 1.f);
+            EXPECT_FLOAT_EQ(shape.quad.bottom,
+                            static_cast<float>(size) + g.bounds.top + g.bounds.height + 1.f);
             EXPECT_FLOAT_EQ(shape.quad.u1, static_cast<float>(g.textureRect.left) - 1.f);
-            EXPECT_FLOAT_EQ(shape.quad.v2, static_cast<float>(g.textureRect.top + g.textureRect.height) + 1.f);
+            EXPECT_FLOAT_EQ(shape.quad.v2,
+                            static_cast<float>(g.textureRect.top + g.textureRect.height) + 1.f);
 
             // 30 points, each with its pushed-out partner, and the first pair again.
             EXPECT_EQ(shape.circleStrip.size(), 62u);
@@ -44,7 +47,8 @@ TEST_F(LetterShapesTest, ShapesAreThoseOfARealTextAndAreKept) {
     }
     // Different letters and sizes differ.
     EXPECT_NE(state.letterShapes.get(BaseKind::G, 30).bounds, state.letterShapes.get(BaseKind::T, 30).bounds);
-    EXPECT_LT(state.letterShapes.get(BaseKind::A, 10).bounds.width, state.letterShapes.get(BaseKind::A, 47).bounds.width);
+    EXPECT_LT(state.letterShapes.get(BaseKind::A, 10).bounds.width,
+              state.letterShapes.get(BaseKind::A, 47).bounds.width);
 
     // Anything outside 0 to 4 has no letter: empty bounds, nothing to draw.
     for (const int kind : {-1, 5, 99}) {
