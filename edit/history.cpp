@@ -21,9 +21,36 @@ void History::clear() {
     redoSteps.clear();
     bytes = current.bytes;
     needsBaseline = true;
+    recordedValid = false;
+}
+
+bool History::unchangedSinceRecord(const DrawingState& state) const {
+    if (!recordedValid || state.revision != recordedRevision) return false;
+    if (recordedElements.size() != state.strands.size() + state.labels.size()) return false;
+    std::size_t i = 0;
+    for (const auto& strand : state.strands)
+        if (recordedElements[i++] != strand.get()) return false;
+    for (const auto& label : state.labels)
+        if (recordedElements[i++] != label.get()) return false;
+    return true;
+}
+
+void History::rememberRecorded(const DrawingState& state) {
+    recordedRevision = state.revision;
+    recordedElements.clear();
+    for (const auto& strand : state.strands) recordedElements.push_back(strand.get());
+    for (const auto& label : state.labels) recordedElements.push_back(label.get());
+    recordedValid = true;
 }
 
 bool History::record(DrawingState& state, const ViewTransform& view) {
+    // Most events change nothing; comparing a large drawing with its last
+    // step would cost milliseconds each time.
+    if (!needsBaseline && unchangedSinceRecord(state)) {
+        if (!state.unsavedChanges) savedId = current.id;
+        return false;
+    }
+    rememberRecorded(state);
     DrawingSnapshot drawing = captureDrawing(state, view);
     if (needsBaseline) {
         bytes -= current.bytes;
@@ -53,6 +80,7 @@ bool History::record(DrawingState& state, const ViewTransform& view) {
 void History::makeCurrent(DrawingState& state, const ViewTransform& view, Step step) {
     current = std::move(step);
     restoreDrawing(state, view, current.drawing);
+    rememberRecorded(state);
     state.unsavedChanges = current.id != savedId;
 }
 

@@ -60,6 +60,10 @@ class History {
         std::size_t bytes = 0;
     };
     Step makeStep(DrawingSnapshot drawing);
+    // True when nothing in the drawing changed since the last comparison:
+    // the same revision and the same strands and labels in the same order.
+    bool unchangedSinceRecord(const DrawingState& state) const;
+    void rememberRecorded(const DrawingState& state);
     void makeCurrent(DrawingState& state, const ViewTransform& view, Step step);
     void trim();
 
@@ -75,4 +79,8 @@ class History {
     // Id of the step the file holds; 0 when none does.
     unsigned long savedId = 0;
     bool needsBaseline = false;
+    // What the drawing was when last compared with the current step.
+    unsigned long recordedRevision = 0;
+    std::vector<const void*> recordedElements;
+    bool recordedValid = false;
 };

@@ -24,6 +24,7 @@ std::string BaseObject::getLetter() const {
 }
 
 void BaseObject::setColor(sf::Color c) {
+    ++state.revision;
     color = c;
     if (c != sf::Color::White) {
         fill = c;

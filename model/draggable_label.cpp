@@ -8,6 +8,7 @@ DraggableLabel::DraggableLabel(DrawingState& drawingState, float x, float y)
 DraggableLabel::~DraggableLabel() = default;
 
 void DraggableLabel::moveTo(sf::Vector2f point) {
+    ++state.revision;
     position = point - dragOffset;
     if (movedSinceFit) return;
     movedSinceFit = true;

@@ -56,6 +56,11 @@ struct DrawingState {
     bool groupDragRequested = false;
     // The drawing differs from its file.
     bool unsavedChanges = false;
+    // Counts changes to the drawing's content: positions, sizes, letters,
+    // colours, texts, shown end labels, bases added or removed. The undo
+    // history compares the drawing with its last step only when this moved
+    // (or the lists of strands and labels changed).
+    unsigned long revision = 0;
 
     // Height of the menu bar in pixels.
     int menuBarHeight = 20;

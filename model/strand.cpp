@@ -61,6 +61,7 @@ Strand::~Strand() = default;
 // ---- Building ----
 
 void Strand::addBase(std::unique_ptr<BaseObject> base, bool atThreeEnd) {
+    ++state.revision;
     assert(base && "addBase needs a base");
     const float thickness = lineThickness();
     // When every line already fits, only the new link and the connectors can
@@ -122,6 +123,7 @@ void Strand::addBase(std::unique_ptr<BaseObject> base, bool atThreeEnd) {
 }
 
 void Strand::deleteSelectedBases() {
+    ++state.revision;
     state.unsavedChanges = true;
     const std::size_t n = bases.size();
     if (n == 0) return;
@@ -597,6 +599,7 @@ void Strand::setEndPositions(sf::Vector2f five, sf::Vector2f three) {
 }
 
 void Strand::setEndLabelsVisible(bool b) {
+    ++state.revision;
     endLabelsVisible = b;
     if (b) return;
     fiveLabel.setSelected(false);
@@ -604,6 +607,7 @@ void Strand::setEndLabelsVisible(bool b) {
 }
 
 void Strand::setColor(sf::Color c) {
+    ++state.revision;
     color = c;
     for (const auto& base : bases)
         base->setColor(c);
