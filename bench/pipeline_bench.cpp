@@ -10,6 +10,7 @@
 #include "edit/drawing_snapshot.h"
 #include "model/strand.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -102,13 +103,13 @@ void largeDrawingEvents() {
     for (int i = 0; i < repeats; ++i)
         editor.key(sf::Keyboard::Q);
     std::printf("one key press (and release), 100,000 bases: %.3f ms\n", secondsSince(t0) * 1000.0 / repeats);
-    // The undo history compares the drawing with its last step after every
-    // key press and release; a capture of the drawing is most of that work.
+    // A key that changes the drawing also costs the undo history one capture
+    // of it; a key that changes nothing costs none.
     t0 = Clock::now();
     for (int i = 0; i < 20; ++i)
         (void)captureDrawing(editor.app, editor.app.view);
-    std::printf("    of which two captures of the drawing for the undo history: %.3f ms\n",
-                2.0 * secondsSince(t0) * 1000.0 / 20);
+    std::printf("    (a key that changes the drawing adds one capture for the undo history: %.3f ms)\n",
+                secondsSince(t0) * 1000.0 / 20);
 
     editor.moveTo(50, 50);
     editor.mouse(sf::Event::MouseButtonPressed);
@@ -142,14 +143,20 @@ FileTimes largeFiles(int count) {
     double paste = editor.paste(count);
     std::string path = (std::filesystem::temp_directory_path() / "tavilon-bench.dna").string();
     editor.app.documentPath = path;
-    auto t0 = Clock::now();
-    bool saved = writeDrawing(editor.app);
-    double save = secondsSince(t0);
-    editor.app.unsavedChanges = false;
-    editor.scripted.files->answers = {path};
-    t0 = Clock::now();
-    openDrawing(editor.app);
-    double open = secondsSince(t0);
+    // Best of three: on a shared machine single runs of a few hundredths of a
+    // second vary by more than the growth being measured.
+    bool saved = true;
+    double save = 1e9, open = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        auto t0 = Clock::now();
+        saved = writeDrawing(editor.app) && saved;
+        save = std::min(save, secondsSince(t0));
+        editor.app.unsavedChanges = false;
+        editor.scripted.files->answers = {path};
+        t0 = Clock::now();
+        openDrawing(editor.app);
+        open = std::min(open, secondsSince(t0));
+    }
     std::printf("%d bases: paste %.2f s, save %.2f s (%s, %.1f MB), open %.2f s\n", count, paste, save,
                 saved ? "written" : "FAILED", static_cast<double>(std::filesystem::file_size(path)) / 1e6,
                 open);
