@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 #include "dialogs/label_windows.h"
 #include "dialogs/new_strand_window.h"
+#include "dialogs/strand_color_window.h"
 #include "dialogs/strand_end_window.h"
 #include "tests/unit/dialogs/dialog_fixture.h"
 
@@ -8,81 +9,104 @@ namespace {
 
 class DialogConventionsTest : public DialogFixture {};
 
-TEST_F(DialogConventionsTest, CentredByIntegerHalves) {
+// Every window opens from its menu command centred on a 1000 x 700 window, blocks the
+// other menu commands while open, and goes with its title-bar close button.
+TEST_F(DialogConventionsTest, EveryWindowOpensCentredBlocksMenusAndCloses) {
     app->headlessWindowSize = {1000, 700};
-    OpenNewStrandWindow(*app);
-    gui::ChildWindow* dialog = window("NewStrandWindow");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->getPosition(), sf::Vector2f(200, 290));
-    moveTo(10, 10);
-    EXPECT_EQ(dialog->getPosition(), sf::Vector2f(200, 290));
-    closeDialog(*app, "NewStrandWindow");
+    addStrand(40, 700, "G");      // the one active strand
+    addLabel(900, 700, "Note", true); // the one selected label
+    const struct { const char* item; const char* name; const char* title; sf::Vector2f size, at; } rows[] = {
+        {"New Strand", "NewStrandWindow", "Add a new DNA strand", {600, 120}, {200, 290}},
+        {"Edit End Labels", "StrandEndWindow", "Edit DNA end labels", {268, 186}, {366, 257}},
+        {"Change Strand Color", "StrandColorWindow", "Set the color of a DNA strand", {500, 250}, {250, 225}},
+        {"New Label", "NewLabelWindow", "Add a new Label", {300, 120}, {350, 290}},
+        {"Edit Label", "EditLabelWindow", "Change a Label", {300, 120}, {350, 290}},
+        {"Instructions", "InstructionsWindow", "Instructions", {600, 380}, {200, 160}},
+        {"About", "AboutWindow", "About the Software", {416, 476}, {292, 112}}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& r = rows[i];
+        SCOPED_TRACE(r.name);
+        chooseMenuItem(r.item);
+        gui::ChildWindow* dialog = window(r.name);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->getTitle(), r.title);
+        EXPECT_EQ(dialog->getSize(), r.size);
+        EXPECT_EQ(dialog->getPosition(), r.at);
+        EXPECT_TRUE(anyDialogOpen(*app));
+        const auto& next = rows[(i + 1) % std::size(rows)];
+        chooseMenuItem(next.item);
+        EXPECT_EQ(window(next.name), nullptr) << "menu commands wait for the open dialog";
+        moveTo(10, 10);
+        EXPECT_EQ(dialog->getPosition(), r.at) << "not centred again";
+        clickCloseButton(r.name);
+        EXPECT_EQ(window(r.name), nullptr);
+    }
+    EXPECT_FALSE(app->unsavedChanges);
 
-    // An odd width is halved downwards first: 1001 gives the same x.
+    // An odd size is halved downwards first: 1001 x 701 gives the same place.
     app->headlessWindowSize = {1001, 701};
     OpenNewStrandWindow(*app);
     EXPECT_EQ(window("NewStrandWindow")->getPosition(), sf::Vector2f(200, 290));
-    closeDialog(*app, "NewStrandWindow");
-
-    // The end labels window, 268 x 186: 500 - 134, 350 - 93.
-    app->headlessWindowSize = {1000, 700};
-    addStrand(100, 100, "G");
-    OpenStrandEndWindow(*app);
-    EXPECT_EQ(window("StrandEndWindow")->getPosition(), sf::Vector2f(366, 257));
+    // Letters go to the box, not to the drawing.
+    typeText("ga");
+    EXPECT_EQ(app->strands.size(), 1u);
+    EXPECT_EQ(app->strands.front()->getBases().size(), 1u);
+    EXPECT_EQ(widget<gui::EditBox>("NewStrandWindow", "EditBox")->getText(), "GA");
 }
 
-TEST_F(DialogConventionsTest, OpenDialogBlocksMenusAndCanvas) {
-    chooseMenuItem("New Label");
-    ASSERT_NE(window("NewLabelWindow"), nullptr);
-    EXPECT_TRUE(anyDialogOpen(*app));
-    chooseMenuItem("New Strand");
-    EXPECT_EQ(window("NewStrandWindow"), nullptr);
-    // Letters go to the box, not to the (empty) drawing.
-    typeText("gat");
-    EXPECT_TRUE(app->strands.empty());
-    EXPECT_EQ(widget<gui::EditBox>("NewLabelWindow", "EditBox")->getText(), "gat");
+TEST_F(DialogConventionsTest, SelectionWindowsNeedExactlyOneActiveStrandOrSelectedLabel) {
+    const struct { const char* item; const char* name; void (*open)(AppState&); } rows[] = {
+        {"Edit End Labels", "StrandEndWindow", OpenStrandEndWindow},
+        {"Change Strand Color", "StrandColorWindow", OpenStrandColorWindow},
+        {"Edit Label", "EditLabelWindow", OpenLabelEditWindow}};
+    auto noneOpens = [&] {
+        for (const auto& r : rows) {
+            chooseMenuItem(r.item);
+            r.open(*app);
+            EXPECT_EQ(window(r.name), nullptr) << r.name;
+        }
+    };
+    noneOpens(); // an empty drawing
+    addStrand(100, 200, "GA").setColor(sf::Color(10, 200, 30));
+    addStrand(100, 400, "TT");
+    addLabel(100, 600, "One", true);
+    addLabel(300, 600, "Two", true);
+    noneOpens(); // two of each
+    EXPECT_EQ(app->strands.front()->getColor(), sf::Color(10, 200, 30));
 }
 
-TEST_F(DialogConventionsTest, DoubleClickOnEndLabels) {
+TEST_F(DialogConventionsTest, DoubleClicksOnLabelsOpenTheirEditWindows) {
     Strand& strand = addStrand(300, 300, "GAT");
-    scripted.clock->advance(1.0); // older than 0.8 s
-    const sf::Vector2f three = strand.getThreeLabel().getPosition();
-    clickAt(three.x, three.y);
-    scripted.clock->advance(0.3);
-    clickAt(three.x, three.y);
-    ASSERT_NE(window("StrandEndWindow"), nullptr);
+    Label& label = addLabel(400, 500, "Note", false);
+    auto doubleClick = [&](sf::Vector2f at, double gap) {
+        scripted.clock->advance(1.0); // older than 0.8 s
+        clickAt(at.x, at.y);
+        scripted.clock->advance(gap);
+        clickAt(at.x, at.y);
+        moveTo(at.x, at.y);
+    };
+    // The 3' label focuses the 3' box, whose selected text typing replaces.
+    doubleClick(strand.getThreeLabel().getPosition(), 0.3);
     auto* fiveBox = widget<gui::EditBox>("StrandEndWindow", "FiveEditBox");
     auto* threeBox = widget<gui::EditBox>("StrandEndWindow", "ThreeEditBox");
-    moveTo(three.x, three.y);
+    ASSERT_TRUE(fiveBox && threeBox);
     EXPECT_TRUE(threeBox->isFocused());
     EXPECT_FALSE(fiveBox->isFocused());
-    // Typing goes to the 3' box (its text selected, so replaced).
     typeText("out");
     EXPECT_EQ(threeBox->getText(), "out");
     EXPECT_EQ(fiveBox->getText(), "5'");
     closeDialog(*app, "StrandEndWindow");
-
     // The 5' label: the window keeps its own focus in the 5' box.
-    scripted.clock->advance(1.0);
-    const sf::Vector2f five = strand.getFiveLabel().getPosition();
-    clickAt(five.x, five.y);
-    scripted.clock->advance(0.3);
-    clickAt(five.x, five.y);
+    doubleClick(strand.getFiveLabel().getPosition(), 0.3);
     ASSERT_NE(window("StrandEndWindow"), nullptr);
-    moveTo(five.x, five.y);
     EXPECT_TRUE(widget<gui::EditBox>("StrandEndWindow", "FiveEditBox")->isFocused());
     EXPECT_FALSE(widget<gui::EditBox>("StrandEndWindow", "ThreeEditBox")->isFocused());
-}
+    closeDialog(*app, "StrandEndWindow");
 
-TEST_F(DialogConventionsTest, DoubleClickOnFreeLabel) {
-    Label& label = addLabel(400, 300, "Note", false);
-    scripted.clock->advance(1.0);
-    clickAt(400, 300);
-    scripted.clock->advance(0.6); // too slow: no double click
-    clickAt(400, 300);
+    doubleClick({400, 500}, 0.6); // too slow: no double click
     EXPECT_EQ(window("EditLabelWindow"), nullptr);
     scripted.clock->advance(0.3);
-    clickAt(400, 300);
+    clickAt(400, 500);
     ASSERT_NE(window("EditLabelWindow"), nullptr);
     EXPECT_EQ(widget<gui::EditBox>("EditLabelWindow", "EditBox")->getText(), "Note");
     EXPECT_TRUE(label.isSelected());

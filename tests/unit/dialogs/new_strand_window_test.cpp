@@ -7,43 +7,26 @@ const char* const kName = "NewStrandWindow";
 
 class NewStrandWindowTest : public DialogFixture {};
 
-TEST_F(NewStrandWindowTest, LayoutAndOpenedOnlyOnce) {
+TEST_F(NewStrandWindowTest, LayoutFilterAndReturnBuildAStrandThatFollowsThePointer) {
+    addLabel(100, 100, "Other", true);
     chooseMenuItem("New Strand");
-    gui::ChildWindow* dialog = window(kName);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->getTitle(), "Add a new DNA strand");
-    EXPECT_EQ(dialog->getSize(), sf::Vector2f(600, 120));
-    // Two labels, the box and two anonymous buttons.
-    EXPECT_EQ(dialog->size(), 5u);
+    ASSERT_NE(window(kName), nullptr);
+    EXPECT_EQ(window(kName)->size(), 5u) << "two labels, the box and two anonymous buttons";
     auto* five = widget<gui::Label>(kName, "FiveLabel");
     auto* three = widget<gui::Label>(kName, "ThreeLabel");
     auto* box = widget<gui::EditBox>(kName, "EditBox");
     ASSERT_TRUE(five && three && box);
-    EXPECT_EQ(five->getText(), "5' -");
+    EXPECT_EQ(five->getText() + " " + three->getText(), "5' - - 3'");
     EXPECT_EQ(five->getPosition(), sf::Vector2f(20, 15));
-    EXPECT_EQ(three->getText(), "- 3'");
     EXPECT_EQ(three->getPosition(), sf::Vector2f(530, 15));
     EXPECT_EQ(box->getPosition(), sf::Vector2f(80, 20));
     EXPECT_EQ(box->getSize(), sf::Vector2f(440, 32));
     EXPECT_TRUE(box->isFocused());
 
-    // A second opening leaves the same window in place, text and all.
-    typeText("gc");
-    OpenNewStrandWindow(*app);
-    EXPECT_EQ(window(kName), dialog);
-    EXPECT_EQ(box->getText(), "GC");
-}
-
-TEST_F(NewStrandWindowTest, ReturnBuildsFilteredStrandFollowingThePointer) {
-    addLabel(100, 100, "Other", true);
-    chooseMenuItem("New Strand");
-    typeText("gat|x");
-    auto* box = widget<gui::EditBox>(kName, "EditBox");
-    ASSERT_NE(box, nullptr);
+    typeText("gat|x5 ");
     EXPECT_EQ(box->getText(), "GAT");
-    typeText("5 ");
+    OpenNewStrandWindow(*app); // a second opening keeps the window and its text
     EXPECT_EQ(box->getText(), "GAT");
-
     key(sf::Keyboard::Enter);
     EXPECT_EQ(window(kName), nullptr);
     ASSERT_EQ(app->strands.size(), 1u);
@@ -53,42 +36,28 @@ TEST_F(NewStrandWindowTest, ReturnBuildsFilteredStrandFollowingThePointer) {
     for (const auto& base : strand.getBases())
         EXPECT_TRUE(base->isSelected());
     EXPECT_FALSE(app->labels.front()->isSelected());
-    // 5' G leftmost at the pointer, the others 48 pixels apart.
+    EXPECT_TRUE(app->unsavedChanges);
+    // 5' G leftmost at the pointer, the others 48 pixels apart, following the pointer.
     EXPECT_EQ(strand.getBases().front()->getPosition(), sf::Vector2f(300, 400));
     EXPECT_EQ(strand.getBases().back()->getPosition(), sf::Vector2f(396, 400));
-    EXPECT_TRUE(app->unsavedChanges);
-
-    // It follows the pointer until the next click.
     moveTo(350, 420);
     EXPECT_EQ(strand.getBases().front()->getPosition(), sf::Vector2f(350, 420));
     EXPECT_EQ(strand.getBases().back()->getPosition(), sf::Vector2f(446, 420));
 }
 
-TEST_F(NewStrandWindowTest, CreateButtonEmptyBoxAndCancel) {
-    // Create clicked with an empty box: no strand, window closed.
-    chooseMenuItem("New Strand");
-    clickInDialog(kName, 175, 86);
-    EXPECT_EQ(window(kName), nullptr);
-    EXPECT_TRUE(app->strands.empty());
+TEST_F(NewStrandWindowTest, EmptyCreateCancelAndCloseAddNothingWhileCreateBuilds) {
+    // x is the client-area x of the button clicked: Create at 175, Cancel at 425; 0: close button.
+    const struct { const char* typed; float x; } rows[] = {{"", 175}, {"gatc", 425}, {"gatc", 0}};
+    for (const auto& r : rows) {
+        chooseMenuItem("New Strand");
+        typeText(r.typed);
+        r.x > 0 ? clickInDialog(kName, r.x, 86) : clickCloseButton(kName);
+        EXPECT_EQ(window(kName), nullptr) << r.x;
+        EXPECT_TRUE(app->strands.empty()) << r.x;
+    }
     EXPECT_FALSE(app->unsavedChanges);
 
-    // Cancel after typing adds nothing.
-    moveTo(300, 400);
-    chooseMenuItem("New Strand");
-    typeText("gatc");
-    clickInDialog(kName, 425, 86);
-    EXPECT_EQ(window(kName), nullptr);
-    EXPECT_TRUE(app->strands.empty());
-
-    // The close button is Cancel too.
-    chooseMenuItem("New Strand");
-    typeText("gatc");
-    clickCloseButton(kName);
-    EXPECT_EQ(window(kName), nullptr);
-    EXPECT_TRUE(app->strands.empty());
-
     // The Create button builds the same strand as Return.
-    moveTo(200, 300);
     chooseMenuItem("New Strand");
     typeText("GATC");
     clickInDialog(kName, 175, 86);

@@ -9,39 +9,21 @@
 #include "model/label.h"
 #include "model/strand.h"
 #include "tests/unit/app_fixture.h"
+#include "tests/unit/document/document_fixture.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <sstream>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The character data of an XML text: everything outside the tags.
 std::string textContent(const std::string& xml) {
     std::string out;
     bool inTag = false;
     for (char c : xml) {
-        if (c == '<')
-            inTag = true;
-        else if (c == '>')
-            inTag = false;
-        else if (!inTag && c != '\n')
-            out += c;
+        inTag = c == '<' || (inTag && c != '>');
+        if (!inTag && c != '>' && c != '\n') out += c;
     }
     return out;
 }
@@ -50,47 +32,22 @@ bool haveTool(const std::string& name) {
     return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-sf::Color opaque(sf::Color c) {
-    // rsvg-convert leaves pixels it never painted transparent; on white they are white.
-    return c.a < 255 ? sf::Color::White : c;
-}
-
-int channelDistance(sf::Color a, sf::Color b) {
-    return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
-}
-
-// Pixels whose colours differ by more than `limit` in some channel.
-unsigned long countDiffering(const sf::Image& a, const sf::Image& b, int limit) {
-    unsigned long n = 0;
-    for (unsigned y = 0; y < a.getSize().y; ++y)
-        for (unsigned x = 0; x < a.getSize().x; ++x)
-            n += channelDistance(opaque(a.getPixel(x, y)), opaque(b.getPixel(x, y))) > limit;
-    return n;
-}
-
 // The box (left, top, width, height) of the pixels within 60 of `colour` in every channel.
 sf::IntRect boxOfColour(const sf::Image& image, sf::Color colour) {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-    for (unsigned y = 0; y < image.getSize().y; ++y)
-        for (unsigned x = 0; x < image.getSize().x; ++x) {
-            if (channelDistance(opaque(image.getPixel(x, y)), colour) >= 60) continue;
-            left = std::min(left, static_cast<int>(x));
-            right = std::max(right, static_cast<int>(x));
-            top = std::min(top, static_cast<int>(y));
-            bottom = std::max(bottom, static_cast<int>(y));
-        }
-    if (right < 0) return {};
-    return {left, top, right - left + 1, bottom - top + 1};
+    forEachPixel(image, [&](int x, int y, sf::Color c) {
+        if (std::max({std::abs(c.r - colour.r), std::abs(c.g - colour.g), std::abs(c.b - colour.b)}) >= 60)
+            return;
+        left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+        bottom = std::max(bottom, y);
+    });
+    return right < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
 }
 
 // Sum over all pixels and channels of how far each is from white.
 double ink(const sf::Image& image) {
     double sum = 0;
-    for (unsigned y = 0; y < image.getSize().y; ++y)
-        for (unsigned x = 0; x < image.getSize().x; ++x) {
-            sf::Color c = opaque(image.getPixel(x, y));
-            sum += (255 - c.r) + (255 - c.g) + (255 - c.b);
-        }
+    forEachPixel(image, [&](int, int, sf::Color c) { sum += 765 - c.r - c.g - c.b; });
     return sum;
 }
 
@@ -98,15 +55,6 @@ double ink(const sf::Image& image) {
 
 class SvgExportTest : public AppFixture {
   protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        dir = fs::temp_directory_path() / ("tavilon-svg-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string file(const std::string& name) { return (dir / name).string(); }
-
     // A strand G C A T in a bend with its end labels, a red strand, and a label.
     void buildDrawing(const std::string& labelText) {
         DrawingRecords records =
@@ -118,8 +66,8 @@ class SvgExportTest : public AppFixture {
         for (auto& strand : app->strands)
             strand->layout();
     }
-
-    fs::path dir;
+    std::string file(const std::string& name) const { return dir.file(name); }
+    ScratchDir dir;
 };
 
 TEST(SvgEscapeTest, EscapesEveryMarkupAndControlCharacter) {
@@ -177,7 +125,7 @@ TEST_F(SvgExportTest, WritesWellFormedSvgOfTheExportSize) {
     EXPECT_EQ(std::system(("xmllint --noout '" + file("empty.svg") + "'").c_str()), 0);
 
     // A folder that does not exist: an error naming the file, nothing written.
-    const std::string lost = (dir / "missing" / "p.svg").string();
+    const std::string lost = file("missing/p.svg");
     EXPECT_FALSE(exportSvgFile(*app, lost, error));
     EXPECT_NE(error.find(lost), std::string::npos);
 }
@@ -190,17 +138,19 @@ TEST_F(SvgExportTest, ExportDialogOffersSvgThird) {
     ASSERT_EQ(scripted.files->filtersSeen.size(), 1u);
     const std::vector<FileFilter>& filters = scripted.files->filtersSeen[0];
     ASSERT_EQ(filters.size(), 3u);
-    EXPECT_EQ(filters[0].description, "JPEG Images (*.jpg)");
-    EXPECT_EQ(filters[1].description, "PNG Images (*.png)");
-    EXPECT_EQ(filters[2].description, "SVG Images (*.svg)");
+    const char* const descriptions[] = {"JPEG Images (*.jpg)", "PNG Images (*.png)", "SVG Images (*.svg)"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(filters[i].description, descriptions[i]);
     EXPECT_EQ(filters[2].pattern, "*.svg");
-    EXPECT_TRUE(fs::exists(file("figure.svg"))) << "a name without ending gets the chosen filter's";
+    EXPECT_TRUE(std::filesystem::exists(file("figure.svg")))
+        << "a name without ending gets the chosen filter's";
     EXPECT_EQ(slurp(file("figure.svg")).rfind("<?xml", 0), 0u);
-    EXPECT_EQ(pictureFileName("a", 2), "a.svg");
-    EXPECT_EQ(pictureFileName("a.SVG", 0), "a.SVG");
-    EXPECT_EQ(pictureFileName("a.svg", 1), "a.svg");
-    EXPECT_EQ(pictureFileName("a.gif", 2), "a.gif.svg");
-    EXPECT_EQ(pictureFileName("a", 7), "a.jpg");
+    // A known ending (any case) stays; any other gets the chosen filter's.
+    const std::tuple<const char*, int, const char*> names[] = {
+        {"a", 0, "a.jpg"},     {"a", 2, "a.svg"},     {"a", 7, "a.jpg"},         {"a.JPG", 1, "a.JPG"},
+        {"a.SVG", 0, "a.SVG"}, {"a.svg", 1, "a.svg"}, {"a.gif", 1, "a.gif.png"}, {"a.gif", 2, "a.gif.svg"}};
+    for (const auto& [name, filter, expected] : names)
+        EXPECT_EQ(pictureFileName(name, filter), expected) << name;
 }
 
 TEST_F(SvgExportTest, RendersLikeThePngExport) {
@@ -222,8 +172,6 @@ TEST_F(SvgExportTest, RendersLikeThePngExport) {
     // edge pixels differ, places and sizes may not. Each coloured letter and
     // the black of labels and lines must cover the same box within a pixel,
     // and the pictures must hold nearly the same amount of ink.
-    std::cout << "svg vs png: " << countDiffering(png, svg, 96) << " of " << png.getSize().x * png.getSize().y
-              << " pixels differ by more than 96 in some channel\n";
     const sf::Color colours[] = {sf::Color::Blue,  sf::Color::Red,          sf::Color::Magenta,
                                  sf::Color::Green, sf::Color(30, 160, 160), sf::Color::Black};
     for (sf::Color c : colours) {
@@ -234,11 +182,6 @@ TEST_F(SvgExportTest, RendersLikeThePngExport) {
         EXPECT_NEAR(a.top, b.top, 1) << name;
         EXPECT_NEAR(a.left + a.width, b.left + b.width, 1) << name;
         EXPECT_NEAR(a.top + a.height, b.top + b.height, 1) << name;
-        std::cout << "colour " << name << ": box " << a.left << "," << a.top << " " << a.width << "x"
-                  << a.height << " (png) vs " << b.left << "," << b.top << " " << b.width << "x" << b.height
-                  << " (svg)\n";
     }
-    const double inkPng = ink(png), inkSvg = ink(svg);
-    std::cout << "ink: png " << inkPng << ", svg " << inkSvg << "\n";
-    EXPECT_NEAR(inkSvg / inkPng, 1.0, 0.1);
+    EXPECT_NEAR(ink(svg) / ink(png), 1.0, 0.1);
 }

@@ -22,13 +22,6 @@ inline sf::Event button(bool press, float x, float y) {
     return e;
 }
 
-inline sf::Event key(bool press, sf::Keyboard::Key code) {
-    sf::Event e;
-    e.type = press ? sf::Event::KeyPressed : sf::Event::KeyReleased;
-    e.key = {code, false, false, false, false};
-    return e;
-}
-
 inline sf::Event text(sf::Uint32 unicode) {
     sf::Event e;
     e.type = sf::Event::TextEntered;
@@ -43,21 +36,26 @@ inline void click(gui::Gui& g, float x, float y) {
     g.handleEvent(button(false, x, y));
 }
 
-// Types a string of ASCII letters the way SFML reports them: key press, text, key release.
-inline void type(gui::Gui& g, const std::string& s) {
-    for (char c : s) {
-        sf::Keyboard::Key k = sf::Keyboard::Unknown;
-        if (c >= 'a' && c <= 'z') k = static_cast<sf::Keyboard::Key>(sf::Keyboard::A + (c - 'a'));
-        if (c >= 'A' && c <= 'Z') k = static_cast<sf::Keyboard::Key>(sf::Keyboard::A + (c - 'A'));
-        g.handleEvent(key(true, k));
-        g.handleEvent(text(static_cast<unsigned char>(c)));
-        g.handleEvent(key(false, k));
-    }
+// Presses and releases a key; with a character, its text event comes in between as SFML reports it.
+inline void press(gui::Gui& g, sf::Keyboard::Key code, sf::Uint32 unicode = 0) {
+    sf::Event e;
+    e.type = sf::Event::KeyPressed;
+    e.key = {code, false, false, false, false};
+    g.handleEvent(e);
+    if (unicode != 0) g.handleEvent(text(unicode));
+    e.type = sf::Event::KeyReleased;
+    g.handleEvent(e);
 }
 
-inline void press(gui::Gui& g, sf::Keyboard::Key k) {
-    g.handleEvent(key(true, k));
-    g.handleEvent(key(false, k));
+// Types a string as SFML reports it: per character a key press (Unknown for non-letters),
+// its text event and the key release.
+inline void type(gui::Gui& g, const std::string& s) {
+    for (char c : s) {
+        const char lower = static_cast<char>(c | 0x20);
+        const auto k = lower >= 'a' && lower <= 'z' ? static_cast<sf::Keyboard::Key>(sf::Keyboard::A + (lower - 'a'))
+                                                    : sf::Keyboard::Unknown;
+        press(g, k, static_cast<unsigned char>(c));
+    }
 }
 
 } // namespace gui_events

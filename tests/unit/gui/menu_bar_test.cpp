@@ -10,19 +10,16 @@ using namespace gui_events;
 
 namespace {
 
-sf::Vector2f centre(const sf::FloatRect& r) {
-    return {r.left + r.width / 2.f, r.top + r.height / 2.f};
-}
+sf::Vector2f centre(const sf::FloatRect& r) { return {r.left + r.width / 2.f, r.top + r.height / 2.f}; }
 
+// The editor's bar, 20 px high, queueing its item clicks with id 0 and counting enters and leaves.
 MenuBar* buildMenu(Gui& g, int& entered, int& left) {
     auto* menu = g.add<MenuBar>("menu");
     menu->setHeight(20.f);
-    menu->setDistanceToSide(8.f);
-    for (const char* item : {"New", "Save", "Save As...", "Open", "Export", "Exit"})
+    for (const char* item : {"New", "Save", "Open"})
         menu->addMenuItem("File", item);
-    for (const char* item : {"Copy Entire Strand", "Paste"})
+    for (const char* item : {"Copy Entire Strand", "Paste", "Cut/Copy/Paste 3' to 5'"})
         menu->addMenuItem("Edit", item);
-    menu->addMenuItem("Edit", "Cut/Copy/Paste 3' to 5'");
     menu->addMenu("Help");
     menu->addMenuItem("Help", "About");
     menu->queueItemClicks(0);
@@ -31,111 +28,90 @@ MenuBar* buildMenu(Gui& g, int& entered, int& left) {
     return menu;
 }
 
+// Opens a menu with a click on its title and clicks one of its items.
+void choose(Gui& g, MenuBar* menu, const std::string& title, const std::string& item) {
+    const sf::Vector2f t = centre(menu->getMenuRect(title));
+    click(g, t.x, t.y);
+    const sf::Vector2f i = centre(menu->getItemRect(title, item));
+    click(g, i.x, i.y);
+}
+
 } // namespace
 
-TEST(GuiMenuBar, KeepsMenusAndItemsInOrderAcrossTheTop) {
+TEST(GuiMenuBar, KeepsMenusInOrderTracksThePointerAndQueuesItemClicks) {
     Gui g;
     int entered = 0, left = 0;
     MenuBar* menu = buildMenu(g, entered, left);
+    menu->addMenu("File"); // no second File menu
     EXPECT_EQ(menu->getMenus(), (std::vector<std::string>{"File", "Edit", "Help"}));
     EXPECT_EQ(menu->getMenuItems("Edit"),
               (std::vector<std::string>{"Copy Entire Strand", "Paste", "Cut/Copy/Paste 3' to 5'"}));
     EXPECT_TRUE(menu->getMenuItems("View").empty());
-    menu->addMenu("File"); // no second File menu
-    EXPECT_EQ(menu->getMenus().size(), 3u);
 
     g.handleEvent(moved(500, 500));
-    const sf::FloatRect file = menu->getMenuRect("File"), edit = menu->getMenuRect("Edit");
-    EXPECT_GE(file.top, 0.f);
-    EXPECT_LT(file.top, 10.f) << "titles sit across the bar's middle";
-    EXPECT_GT(file.top + file.height, 10.f);
-    EXPECT_GT(file.width, 0.f);
-    EXPECT_LT(file.left + file.width, edit.left + 1.f) << "titles run left to right";
-    EXPECT_FLOAT_EQ(menu->getSize().x, 1024.f);
-    EXPECT_FLOAT_EQ(menu->getSize().y, 20.f);
+    const sf::FloatRect file = menu->getMenuRect("File"), editRect = menu->getMenuRect("Edit");
+    EXPECT_TRUE(file.top < 10.f && file.top + file.height > 10.f) << "titles sit across the bar's middle";
+    EXPECT_LT(file.left + file.width, editRect.left + 1.f) << "titles run left to right";
+    EXPECT_EQ(menu->getSize(), sf::Vector2f(1024.f, 20.f));
     // The bar is 20 px high: the pointer is over it at y = 19, not at y = 21.
     g.handleEvent(moved(900, 19));
     EXPECT_TRUE(menu->isPointerOver());
-    EXPECT_EQ(entered, 1);
     g.handleEvent(moved(900, 21));
     EXPECT_FALSE(menu->isPointerOver());
-    EXPECT_EQ(left, 1);
-    menu->setHeight(30.f);
-    g.handleEvent(moved(900, 25));
-    EXPECT_TRUE(menu->isPointerOver());
-}
+    EXPECT_EQ(entered + left, 2);
 
-TEST(GuiMenuBar, ItemClickQueuesItsTextWithTheCallbackId) {
-    Gui g;
-    int entered = 0, left = 0;
-    MenuBar* menu = buildMenu(g, entered, left);
-    g.handleEvent(moved(500, 500));
-    EXPECT_EQ(entered, 0);
-    EXPECT_EQ(left, 0);
-
-    const sf::Vector2f edit = centre(menu->getMenuRect("Edit"));
+    // Clicking an item queues its text with the bar's id.
+    const sf::Vector2f edit = centre(editRect);
     click(g, edit.x, edit.y);
-    EXPECT_EQ(entered, 1);
+    EXPECT_EQ(entered, 2);
     EXPECT_TRUE(g.isPointerOverWidgets());
     const sf::FloatRect itemRect = menu->getItemRect("Edit", "Cut/Copy/Paste 3' to 5'");
     ASSERT_GT(itemRect.height, 0.f) << "the Edit list is open";
     EXPECT_GE(itemRect.top, 20.f) << "the list opens below the bar";
-
     Callback cb;
     EXPECT_FALSE(g.pollCallback(cb)) << "opening a menu queues nothing";
+
     const sf::Vector2f item = centre(itemRect);
     g.handleEvent(moved(item.x, item.y));
-    EXPECT_EQ(left, 0) << "the open list counts as the menu bar";
+    EXPECT_EQ(left, 1) << "the open list counts as the menu bar";
     EXPECT_TRUE(menu->isPointerOver());
     g.handleEvent(button(true, item.x, item.y));
     g.handleEvent(button(false, item.x, item.y));
-    EXPECT_EQ(left, 1) << "the list closed under the pointer";
+    EXPECT_EQ(left, 2) << "the list closed under the pointer";
     ASSERT_TRUE(g.pollCallback(cb));
     EXPECT_EQ(cb.id, 0);
     EXPECT_EQ(cb.text, "Cut/Copy/Paste 3' to 5'");
     EXPECT_FALSE(g.pollCallback(cb));
     EXPECT_EQ(menu->getItemRect("Edit", "Paste").height, 0.f) << "the list closed after the click";
-
     g.handleEvent(moved(500, 500));
-    EXPECT_EQ(left, 1);
-    EXPECT_FALSE(menu->isPointerOver());
+    EXPECT_EQ(left, 2) << "no second leave";
     g.handleEvent(moved(edit.x, edit.y));
-    EXPECT_EQ(entered, 2);
+    EXPECT_EQ(entered, 3);
 
-    // A bar that was not told to queue its clicks drops them; once told, it
-    // queues them with its own id.
+    // Another bar queues its clicks with its own id.
     auto* quiet = g.add<MenuBar>("menu");
     quiet->addMenuItem("Help", "About");
-    g.handleEvent(moved(500, 500));
-    auto chooseAbout = [&] {
-        const sf::Vector2f help = centre(quiet->getMenuRect("Help"));
-        click(g, help.x, help.y);
-        const sf::Vector2f about = centre(quiet->getItemRect("Help", "About"));
-        click(g, about.x, about.y);
-    };
-    chooseAbout();
-    EXPECT_FALSE(g.pollCallback(cb));
     quiet->queueItemClicks(7);
-    chooseAbout();
+    g.handleEvent(moved(500, 500));
+    choose(g, quiet, "Help", "About");
     ASSERT_TRUE(g.pollCallback(cb));
     EXPECT_EQ(cb.id, 7);
     EXPECT_EQ(cb.text, "About");
+    quiet->setHeight(30.f);
+    g.handleEvent(moved(900, 25));
+    EXPECT_TRUE(quiet->isPointerOver()) << "a taller bar";
 }
 
 TEST(GuiMenuBar, RebuildingTheBarFromItsOwnActionIsSafeAndStartsOutside) {
     Gui g;
     int entered = 0, left = 0, rebuilds = 0;
-    std::function<void()> rebuild;
-    rebuild = [&] {
+    std::function<void()> rebuild = [&] {
         ++rebuilds;
         g.remove("menu"); // destroys the bar whose action is running
-        MenuBar* fresh = buildMenu(g, entered, left);
-        fresh->bindCallback(Trigger::PointerLeft, rebuild);
+        buildMenu(g, entered, left)->bindCallback(Trigger::PointerLeft, rebuild);
     };
-    MenuBar* menu = buildMenu(g, entered, left);
-    menu->bindCallback(Trigger::PointerLeft, rebuild);
+    buildMenu(g, entered, left)->bindCallback(Trigger::PointerLeft, rebuild);
     g.handleEvent(moved(10, 10));
-    EXPECT_EQ(entered, 1);
     g.handleEvent(moved(10, 300));
     EXPECT_EQ(rebuilds, 1);
     ASSERT_NE(g.get<MenuBar>("menu"), nullptr);
@@ -151,7 +127,7 @@ TEST(GuiMenuBar, RebuildingTheBarFromItsOwnActionIsSafeAndStartsOutside) {
     EXPECT_EQ(rebuilds, 2);
 }
 
-TEST(GuiMenuBar, MenuClicksReachTheBarAboveAnOpenWindow) {
+TEST(GuiMenuBar, AWindowOverTheBarTakesTheClicksThere) {
     Gui g;
     int entered = 0, left = 0;
     MenuBar* menu = buildMenu(g, entered, left);
@@ -163,7 +139,6 @@ TEST(GuiMenuBar, MenuClicksReachTheBarAboveAnOpenWindow) {
     const sf::Vector2f file = centre(menu->getMenuRect("File"));
     click(g, file.x, file.y);
     EXPECT_EQ(menu->getItemRect("File", "New").height, 0.f);
-    // Beside the dialog the bar still works.
     g.remove(win);
     click(g, file.x, file.y);
     EXPECT_GT(menu->getItemRect("File", "New").height, 0.f);

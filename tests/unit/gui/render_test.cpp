@@ -2,7 +2,6 @@
 #include "gui/gui.h"
 #include "gui/panel.h"
 #include "gui/picture.h"
-#include "tests/unit/gui/gui_events.h"
 #include "tests/unit/test_support.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -20,14 +19,12 @@ TEST(GuiRender, WidgetsAppearAtTheirPixelPositionsOverTheWindow) {
     Gui g;
     g.setTarget(window);
     ASSERT_TRUE(g.setGlobalFont(testFontPath()));
-
     const std::string imagePath = (std::filesystem::temp_directory_path() / "tavilon_gui_green.png").string();
     sf::Image green;
     green.create(8, 6, sf::Color(0, 200, 0));
     ASSERT_TRUE(green.saveToFile(imagePath));
 
     auto* win = g.add<ChildWindow>("W");
-    win->setTitle("Colours");
     win->setSize(200.f, 100.f);
     win->setPosition(50.f, 40.f);
     auto* panel = win->add<Panel>("ColorPanel");
@@ -36,14 +33,15 @@ TEST(GuiRender, WidgetsAppearAtTheirPixelPositionsOverTheWindow) {
     panel->setBackgroundColor(sf::Color(220, 0, 0));
     auto* picture = win->add<Picture>("");
     ASSERT_TRUE(picture->load(imagePath));
-    EXPECT_EQ(picture->getSize(), sf::Vector2f(8.f, 6.f));
+    std::filesystem::remove(imagePath);
+    EXPECT_EQ(picture->getSize(), sf::Vector2f(8.f, 6.f)) << "a picture takes its image's size";
     picture->setPosition(100.f, 60.f);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(win->add<Picture>("Missing")->load("/nonexistent/logo.png"));
     testing::internal::GetCapturedStderr();
 
     sf::Image shot;
-    for (int frame = 0; frame < 2; ++frame) {
+    for (int frame = 0; frame < 2; ++frame) { // the second frame shows the settled layout
         window.clear(sf::Color::White);
         g.draw();
         sf::Texture texture;
@@ -52,11 +50,9 @@ TEST(GuiRender, WidgetsAppearAtTheirPixelPositionsOverTheWindow) {
         shot = texture.copyToImage();
         window.display();
     }
-    const float top = 40.f + win->titleBarHeight();
-    EXPECT_EQ(shot.getPixel(50 + 30, static_cast<unsigned>(top) + 30), sf::Color(220, 0, 0));
-    EXPECT_EQ(shot.getPixel(50 + 104, static_cast<unsigned>(top) + 63), sf::Color(0, 200, 0));
+    const unsigned top = 40 + static_cast<unsigned>(win->titleBarHeight());
+    EXPECT_EQ(shot.getPixel(50 + 30, top + 30), sf::Color(220, 0, 0));
+    EXPECT_EQ(shot.getPixel(50 + 104, top + 63), sf::Color(0, 200, 0));
     EXPECT_EQ(shot.getPixel(20, 250), sf::Color::White) << "outside the widgets the drawing shows";
-    EXPECT_NE(shot.getPixel(50 + 150, static_cast<unsigned>(top) + 80), sf::Color::White)
-        << "window background";
-    std::filesystem::remove(imagePath);
+    EXPECT_NE(shot.getPixel(50 + 150, top + 80), sf::Color::White) << "window background";
 }
