@@ -1,6 +1,5 @@
 #include "document/drawing_file.h"
 
-#include "model/base_object.h"
 #include "model/drawing_state.h"
 #include "model/label.h"
 #include "model/strand.h"
@@ -237,39 +236,15 @@ std::string formatDrawing(const DrawingRecords& records) {
 DrawingRecords recordsOfDrawing(const DrawingState& state, float scale, sf::Vector2f pivot) {
     // The same float arithmetic as an element's rescale: position - (k v - v)
     // with v = pivot - position.
-    auto scaled = [scale, pivot](sf::Vector2f position) {
+    return recordsOf(state, [scale, pivot](sf::Vector2f position) {
         sf::Vector2f v = pivot - position;
         return position - (scale * v - v);
-    };
-    DrawingRecords records;
-    records.strands.reserve(state.strands.size());
-    for (const auto& strand : state.strands) {
-        StrandRecord s;
-        s.color = strand->getColor();
-        s.fiveText = strand->getFiveLabel().getText();
-        s.fivePosition = scaled(strand->getFiveLabel().getPosition());
-        s.threeText = strand->getThreeLabel().getText();
-        s.threePosition = scaled(strand->getThreeLabel().getPosition());
-        s.endLabelsVisible = strand->areEndLabelsVisible();
-        s.bases.reserve(strand->getBases().size());
-        for (const auto& base : strand->getBases()) s.bases.push_back({base->getKind(), scaled(base->getPosition())});
-        records.strands.push_back(std::move(s));
-    }
-    for (const auto& label : state.labels) records.labels.push_back({label->getText(), scaled(label->getPosition())});
-    return records;
+    });
 }
 
 void appendRecords(DrawingState& state, const DrawingRecords& records) {
-    for (const StrandRecord& s : records.strands) {
-        auto strand = std::make_unique<Strand>(state);
-        strand->setEndLabelsVisible(s.endLabelsVisible);
-        for (const StrandRecord::Base& b : s.bases)
-            strand->addBase(std::make_unique<BaseObject>(state, b.position.x, b.position.y, b.kind), true);
-        strand->setEndTexts(s.fiveText, s.threeText);
-        strand->setEndPositions(s.fivePosition, s.threePosition);
-        strand->setColor(s.color);
-        state.strands.push_back(std::move(strand));
-    }
+    const auto asStored = [](sf::Vector2f p) { return p; };
+    for (const StrandRecord& s : records.strands) state.strands.push_back(strandFromRecord(state, s, asStored));
     for (const LabelRecord& l : records.labels)
         state.labels.push_back(std::make_unique<Label>(state, l.position.x, l.position.y, l.text));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <SFML/Graphics/Color.hpp>
-#include <SFML/System/Vector2.hpp>
+#include "edit/drawing_records.h"
 
 #include <stdexcept>
 #include <string>
@@ -20,31 +19,6 @@ struct DrawingState;
 class FieldError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// One strand as stored in a file.
-struct StrandRecord {
-    sf::Color color = sf::Color::White;
-    std::string fiveText, threeText;
-    sf::Vector2f fivePosition, threePosition;
-    bool endLabelsVisible = true;
-    struct Base {
-        int kind;
-        sf::Vector2f position;
-    };
-    std::vector<Base> bases; // from the 5' end
-};
-
-// One free label as stored in a file.
-struct LabelRecord {
-    std::string text;
-    sf::Vector2f position;
-};
-
-// The whole content of a file, before it becomes a drawing.
-struct DrawingRecords {
-    std::vector<StrandRecord> strands;
-    std::vector<LabelRecord> labels;
 };
 
 // Takes the next field off the front of `line`: the text before the first

@@ -8,73 +8,31 @@
 #include <algorithm>
 #include <cmath>
 
-std::size_t DrawingSnapshot::byteSize() const {
-    std::size_t bytes = sizeof(DrawingSnapshot);
-    for (const StrandSnapshot& s : strands)
-        bytes += sizeof(StrandSnapshot) + s.fiveText.capacity() + s.threeText.capacity() +
-                 s.kinds.capacity() * sizeof(int) + s.positions.capacity() * sizeof(sf::Vector2f);
-    for (const LabelSnapshot& l : labels)
-        bytes += sizeof(LabelSnapshot) + l.text.capacity();
-    return bytes;
-}
-
 DrawingSnapshot captureDrawing(const DrawingState& state, const ViewTransform& view) {
-    DrawingSnapshot snapshot;
-    snapshot.strands.reserve(state.strands.size());
-    for (const auto& strand : state.strands) {
-        if (strand->isEmpty()) continue;
-        StrandSnapshot s;
-        s.color = strand->getColor();
-        s.fiveText = strand->getFiveLabel().getText();
-        s.threeText = strand->getThreeLabel().getText();
-        s.fivePosition = view.toDocument(strand->getFiveLabel().getPosition());
-        s.threePosition = view.toDocument(strand->getThreeLabel().getPosition());
-        s.endLabelsVisible = strand->areEndLabelsVisible();
-        const auto& bases = strand->getBases();
-        s.kinds.reserve(bases.size());
-        s.positions.reserve(bases.size());
-        for (const auto& base : bases) {
-            s.kinds.push_back(base->getKind());
-            s.positions.push_back(view.toDocument(base->getPosition()));
-        }
-        snapshot.strands.push_back(std::move(s));
-    }
-    for (const auto& label : state.labels)
-        if (!label->getText().empty())
-            snapshot.labels.push_back({label->getText(), view.toDocument(label->getPosition())});
-    return snapshot;
+    return recordsOf(state, [&view](sf::Vector2f screen) { return view.toDocument(screen); });
 }
 
 namespace {
 
-std::unique_ptr<Strand> buildStrand(DrawingState& state, const ViewTransform& view, const StrandSnapshot& s) {
-    auto strand = std::make_unique<Strand>(state);
-    strand->setEndLabelsVisible(s.endLabelsVisible);
-    for (std::size_t k = 0; k < s.kinds.size(); ++k) {
-        const sf::Vector2f p = view.toScreen(s.positions[k]);
-        strand->addBase(std::make_unique<BaseObject>(state, p.x, p.y, s.kinds[k]), true);
-    }
-    strand->setEndTexts(s.fiveText, s.threeText);
-    strand->setEndPositions(view.toScreen(s.fivePosition), view.toScreen(s.threePosition));
-    strand->setColor(s.color);
-    return strand;
+std::unique_ptr<Strand> buildStrand(DrawingState& state, const ViewTransform& view, const StrandRecord& s) {
+    return strandFromRecord(state, s, [&view](sf::Vector2f document) { return view.toScreen(document); });
 }
 
-bool sameKinds(const Strand& strand, const StrandSnapshot& s) {
+bool sameKinds(const Strand& strand, const StrandRecord& s) {
     const auto& bases = strand.getBases();
-    if (bases.size() != s.kinds.size()) return false;
+    if (bases.size() != s.bases.size()) return false;
     for (std::size_t k = 0; k < bases.size(); ++k)
-        if (bases[k]->getKind() != s.kinds[k]) return false;
+        if (bases[k]->getKind() != s.bases[k].kind) return false;
     return true;
 }
 
 // Brings a strand with the same bases to the snapshot by moving what moved
 // and setting what differs: far cheaper than building it again, and it keeps
 // the strand's selection.
-void updateStrand(Strand& strand, const ViewTransform& view, const StrandSnapshot& s) {
+void updateStrand(Strand& strand, const ViewTransform& view, const StrandRecord& s) {
     const auto& bases = strand.getBases();
     for (std::size_t k = 0; k < bases.size(); ++k) {
-        const sf::Vector2f p = view.toScreen(s.positions[k]);
+        const sf::Vector2f p = view.toScreen(s.bases[k].position);
         if (bases[k]->getPosition() != p) bases[k]->moveTo(p);
     }
     if (strand.areEndLabelsVisible() != s.endLabelsVisible) strand.setEndLabelsVisible(s.endLabelsVisible);
@@ -101,7 +59,7 @@ void restoreDrawing(DrawingState& state, const ViewTransform& view, const Drawin
         // The same strands: update each in place, or rebuild one whose bases
         // differ, keeping its active flag.
         for (std::size_t i = 0; i < snapshot.strands.size(); ++i) {
-            const StrandSnapshot& s = snapshot.strands[i];
+            const StrandRecord& s = snapshot.strands[i];
             if (sameKinds(*state.strands[i], s)) {
                 updateStrand(*state.strands[i], view, s);
             } else {
@@ -113,7 +71,7 @@ void restoreDrawing(DrawingState& state, const ViewTransform& view, const Drawin
         }
     } else {
         state.strands.clear();
-        for (const StrandSnapshot& s : snapshot.strands) {
+        for (const StrandRecord& s : snapshot.strands) {
             state.strands.push_back(buildStrand(state, view, s));
             state.strands.back()->setActive(snapshot.strands.size() == 1);
             state.strands.back()->layout();
@@ -129,7 +87,7 @@ void restoreDrawing(DrawingState& state, const ViewTransform& view, const Drawin
         }
     } else {
         state.labels.clear();
-        for (const LabelSnapshot& l : snapshot.labels) {
+        for (const LabelRecord& l : snapshot.labels) {
             const sf::Vector2f p = view.toScreen(l.position);
             state.labels.push_back(std::make_unique<Label>(state, p.x, p.y, l.text));
         }
@@ -146,13 +104,13 @@ bool near(sf::Vector2f a, sf::Vector2f b) {
     return near(a.x, b.x) && near(a.y, b.y);
 }
 
-bool sameStrand(const StrandSnapshot& a, const StrandSnapshot& b) {
-    if (a.color != b.color || a.endLabelsVisible != b.endLabelsVisible || a.kinds != b.kinds ||
+bool sameStrand(const StrandRecord& a, const StrandRecord& b) {
+    if (a.color != b.color || a.endLabelsVisible != b.endLabelsVisible || a.bases.size() != b.bases.size() ||
         a.fiveText != b.fiveText || a.threeText != b.threeText || !near(a.fivePosition, b.fivePosition) ||
         !near(a.threePosition, b.threePosition))
         return false;
-    for (std::size_t i = 0; i < a.positions.size(); ++i)
-        if (!near(a.positions[i], b.positions[i])) return false;
+    for (std::size_t i = 0; i < a.bases.size(); ++i)
+        if (a.bases[i].kind != b.bases[i].kind || !near(a.bases[i].position, b.bases[i].position)) return false;
     return true;
 }
 

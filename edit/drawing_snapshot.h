@@ -1,12 +1,7 @@
 #pragma once
 
+#include "edit/drawing_records.h"
 #include "edit/view_transform.h"
-
-#include <SFML/Graphics/Color.hpp>
-#include <SFML/System/Vector2.hpp>
-#include <cstddef>
-#include <string>
-#include <vector>
 
 struct DrawingState;
 
@@ -18,30 +13,8 @@ struct DrawingState;
 // content.
 // ---------------------------------------------------------------------------
 
-// One strand: colour (all four components), end labels and bases from the 5' end.
-struct StrandSnapshot {
-    sf::Color color = sf::Color::White;
-    std::string fiveText, threeText;
-    sf::Vector2f fivePosition, threePosition;
-    bool endLabelsVisible = true;
-    std::vector<int> kinds;
-    std::vector<sf::Vector2f> positions;
-};
-
-// One free label.
-struct LabelSnapshot {
-    std::string text;
-    sf::Vector2f position;
-};
-
-// The whole drawing.
-struct DrawingSnapshot {
-    std::vector<StrandSnapshot> strands;
-    std::vector<LabelSnapshot> labels;
-
-    // Approximate memory the snapshot holds, in bytes.
-    std::size_t byteSize() const;
-};
+// A snapshot is the drawing's records with positions in document space.
+using DrawingSnapshot = DrawingRecords;
 
 // The drawing as it stands, mapped to document space through `view`. Strands
 // without bases and labels without text are left out: the main loop sweeps

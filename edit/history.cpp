@@ -10,7 +10,7 @@ History::History(std::size_t stepLimit, std::size_t budget) : maxSteps(stepLimit
 
 History::Step History::makeStep(DrawingSnapshot drawing) {
     Step step;
-    step.bytes = drawing.byteSize();
+    step.bytes = ::byteSize(drawing);
     step.drawing = std::move(drawing);
     step.id = nextId++;
     return step;

@@ -341,7 +341,7 @@ TEST(HistoryTest, ByteBudgetDropsTheOldestStepsAndUnchangedIsNoStep) {
     for (int i = 0; i < 100; ++i) {
         s.addBase(std::make_unique<BaseObject>(state, 10.f * static_cast<float>(i), 50.f, i % 4), true);
         EXPECT_TRUE(history.record(state, view));
-        EXPECT_LE(history.byteSize(), 20000u + history.currentSnapshot().byteSize());
+        EXPECT_LE(history.byteSize(), 20000u + byteSize(history.currentSnapshot()));
     }
     // Each snapshot holds i bases; far fewer than 100 of them fit in 20000 bytes.
     EXPECT_LT(history.undoCount(), 60u);
@@ -404,8 +404,8 @@ TEST(HistoryTest, SnapshotsAreInDocumentSpaceAndExact) {
         change(changed);
         return sameContent(changed, plain);
     };
-    EXPECT_TRUE(same([](DrawingSnapshot& d) { d.strands[0].positions[0].x += 0.0005f; }));
-    EXPECT_FALSE(same([](DrawingSnapshot& d) { d.strands[0].positions[0].x += 0.1f; }));
+    EXPECT_TRUE(same([](DrawingSnapshot& d) { d.strands[0].bases[0].position.x += 0.0005f; }));
+    EXPECT_FALSE(same([](DrawingSnapshot& d) { d.strands[0].bases[0].position.x += 0.1f; }));
     EXPECT_FALSE(same([](DrawingSnapshot& d) { d.strands[0].color.a = 255; }));
     EXPECT_FALSE(same([](DrawingSnapshot& d) { d.labels[0].text = "y"; }));
 }
