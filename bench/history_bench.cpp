@@ -50,7 +50,7 @@ int main() {
     history.record(state, view);
     std::printf("record of a moved base (new step): %.2f ms\n", millisecondsSince(start));
     std::printf("memory of one step: %.1f MB\n",
-                static_cast<double>(history.currentSnapshot().byteSize()) / 1e6);
+                static_cast<double>(byteSize(history.currentSnapshot())) / 1e6);
 
     start = Clock::now();
     history.undo(state, view);
