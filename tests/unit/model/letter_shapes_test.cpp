@@ -87,7 +87,8 @@ TEST_F(LetterShapesTest, LinkLineReadsLikeTheRectangleItStandsFor) {
     EXPECT_EQ(shape.getSize(), sf::Vector2f(40.f, 2.f));
     EXPECT_EQ(shape.getOrigin(), sf::Vector2f(0.f, 1.f));
     EXPECT_EQ(shape.getFillColor(), sf::Color::Black);
-    const float* mine = line.getTransform().getMatrix();
+    const sf::Transform lineTransform = line.getTransform();
+    const float* mine = lineTransform.getMatrix();
     const float* theirs = shape.getTransform().getMatrix();
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(mine[i], theirs[i]) << i;
