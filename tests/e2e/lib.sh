@@ -174,3 +174,22 @@ centre_of() {
 
 # near A B TOLERANCE: |A - B| <= TOLERANCE
 near() { local d=$(($1 - $2)); [ ${d#-} -le "$3" ]; }
+
+# answer_file_dialog TITLE PATH: types PATH into the GTK file dialog and accepts it.
+answer_file_dialog() {
+    local dialog=""
+    for _ in $(seq 1 100); do
+        dialog=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$dialog" ] && break
+        sleep 0.1
+    done
+    [ -n "$dialog" ] || { fail "the $1 dialog did not appear"; return 1; }
+    sleep 0.5
+    xdotool windowfocus --sync "$dialog" 2>/dev/null
+    # ctrl+l opens the location field in both the open and the save dialog.
+    xdotool key --delay 50 ctrl+l; sleep 0.2
+    xdotool key --delay 20 ctrl+a; sleep 0.1
+    xdotool type --delay 20 "$2"; sleep 0.3
+    xdotool key Return
+    sleep 1
+}

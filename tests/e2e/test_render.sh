@@ -37,22 +37,6 @@ check "the SVG has the PNG's size" grep -q "width=\"$pw\" height=\"$ph\"" "$E2E_
 
 # The editor opens the same file and exports it: the pictures are the same.
 start_app "$dir"
-answer_file_dialog() {
-    local dialog=""
-    for _ in $(seq 1 100); do
-        dialog=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
-    [ -n "$dialog" ] || { fail "the $1 dialog did not appear"; return 1; }
-    sleep 0.5
-    xdotool windowfocus --sync "$dialog" 2>/dev/null
-    xdotool key --delay 50 ctrl+l; sleep 0.2
-    xdotool key --delay 20 ctrl+a; sleep 0.1
-    xdotool type --delay 20 "$2"; sleep 0.3
-    xdotool key Return
-    sleep 1
-}
 # The Control key is itself a key press on the empty drawing, so Open asks
 # first; "Discard Changes" goes on to the file dialog.
 press_key ctrl+o
