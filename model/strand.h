@@ -136,6 +136,8 @@ class Strand {
   private:
     // Index range [first, last] of the run; false when it is empty.
     bool findRun(bool wholeStrand, std::size_t& first, std::size_t& last) const;
+    // Equal spacing of the run along the x axis, or the y axis when `vertical`.
+    void spaceAlongAxis(bool wholeStrand, bool vertical);
     void applyLetterKey(const sf::Event& event);
     void alignDraggedElements();
     void fitLink(std::size_t index, float thickness);

@@ -44,26 +44,11 @@ bool Strand::findRun(bool wholeStrand, std::size_t& first, std::size_t& last) co
     return found;
 }
 
-void Strand::spaceHorizontally(bool wholeStrand) {
-    state.unsavedChanges = true;
-    std::size_t first = 0, last = 0;
-    if (!findRun(wholeStrand, first, last) || last - first + 1 < 3) return;
-    const std::size_t n = last - first + 1;
-    BaseObject& f = *bases[first];
-    BaseObject& l = *bases[last];
-    const sf::Vector2f fp = f.getPosition();
-    // The last base keeps its x (its drag offset is added back, since moveTo takes it off again).
-    const float step = (l.getPosition().x + l.getDragOffset().x - fp.x) / static_cast<float>(n - 1);
-    for (std::size_t k = 1; k < n; ++k)
-        bases[first + k]->moveTo({fp.x + static_cast<float>(k) * step, fp.y});
-    if (first == 0) fiveLabel.moveTo({fp.x - step, fp.y});
-    if (last == bases.size() - 1) {
-        const sf::Vector2f lp = l.getPosition();
-        threeLabel.moveTo({lp.x + step, lp.y});
-    }
-}
+void Strand::spaceHorizontally(bool wholeStrand) { spaceAlongAxis(wholeStrand, false); }
 
-void Strand::spaceVertically(bool wholeStrand) {
+void Strand::spaceVertically(bool wholeStrand) { spaceAlongAxis(wholeStrand, true); }
+
+void Strand::spaceAlongAxis(bool wholeStrand, bool vertical) {
     state.unsavedChanges = true;
     std::size_t first = 0, last = 0;
     if (!findRun(wholeStrand, first, last) || last - first + 1 < 3) return;
@@ -71,15 +56,18 @@ void Strand::spaceVertically(bool wholeStrand) {
     BaseObject& f = *bases[first];
     BaseObject& l = *bases[last];
     const sf::Vector2f fp = f.getPosition();
-    const float step =
-        (l.getPosition().y + l.getDragOffset().y - fp.y - f.getDragOffset().y) / static_cast<float>(n - 1);
-    for (std::size_t k = 1; k < n; ++k)
-        bases[first + k]->moveTo({fp.x, fp.y + static_cast<float>(k) * step});
-    if (first == 0) fiveLabel.moveTo({fp.x, fp.y - step});
-    if (last == bases.size() - 1) {
-        const sf::Vector2f lp = l.getPosition();
-        threeLabel.moveTo({lp.x, lp.y + step});
-    }
+    // Along the axis, the last base keeps its coordinate (its drag offset is
+    // added back, since moveTo takes it off again). The vertical step also
+    // takes off the first base's drag offset; the horizontal one does not.
+    const float along = vertical ? l.getPosition().y + l.getDragOffset().y - fp.y - f.getDragOffset().y
+                                 : l.getPosition().x + l.getDragOffset().x - fp.x;
+    const float step = along / static_cast<float>(n - 1);
+    const auto offset = [vertical](sf::Vector2f p, float d) {
+        return vertical ? sf::Vector2f(p.x, p.y + d) : sf::Vector2f(p.x + d, p.y);
+    };
+    for (std::size_t k = 1; k < n; ++k) bases[first + k]->moveTo(offset(fp, static_cast<float>(k) * step));
+    if (first == 0) fiveLabel.moveTo(offset(fp, -step));
+    if (last == bases.size() - 1) threeLabel.moveTo(offset(l.getPosition(), step));
 }
 
 void Strand::curveThroughPointer(bool wholeStrand) {
