@@ -9,7 +9,6 @@
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
-
 #include <string>
 
 class Strand;
@@ -67,7 +66,9 @@ struct AppState : DrawingState {
 
     // Size of the window in pixels; without an open window (pipeline tests)
     // the size the window would have.
-    sf::Vector2u windowSize() const { return mainWindow.isOpen() ? mainWindow.getSize() : headlessWindowSize; }
+    sf::Vector2u windowSize() const {
+        return mainWindow.isOpen() ? mainWindow.getSize() : headlessWindowSize;
+    }
     sf::Vector2u headlessWindowSize{1024, 768};
 
     // Installs the platform services (real ones at start-up, scripted ones in tests)

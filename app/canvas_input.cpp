@@ -26,12 +26,18 @@ void panDrawing(AppState& app, const sf::Event& event) {
 
 int kindFromKey(sf::Keyboard::Key key) {
     switch (key) {
-    case sf::Keyboard::G: return 0;
-    case sf::Keyboard::C: return 1;
-    case sf::Keyboard::A: return 2;
-    case sf::Keyboard::T: return 3;
-    case sf::Keyboard::U: return 4;
-    default: return -1;
+    case sf::Keyboard::G:
+        return 0;
+    case sf::Keyboard::C:
+        return 1;
+    case sf::Keyboard::A:
+        return 2;
+    case sf::Keyboard::T:
+        return 3;
+    case sf::Keyboard::U:
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -70,11 +76,13 @@ void selectInBox(AppState& app) {
             element.setSelected(false);
     };
     for (auto& strand : app.strands) {
-        for (auto& base : strand->getBases()) apply(*base);
+        for (auto& base : strand->getBases())
+            apply(*base);
         apply(strand->getFiveLabel());
         apply(strand->getThreeLabel());
     }
-    for (auto& label : app.labels) apply(*label);
+    for (auto& label : app.labels)
+        apply(*label);
 }
 
 } // namespace

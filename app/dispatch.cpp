@@ -31,24 +31,47 @@ void applyControlShortcuts(AppState& app, const sf::Event& event) {
     if (event.type != sf::Event::KeyPressed) return;
     if (!event.key.control && !app.input->isControlHeld()) return;
     switch (event.key.code) {
-    case sf::Keyboard::A: selectAllElements(app, true); break;
-    case sf::Keyboard::C: copyStrandText(app, true, app.clipboardFiveToThree); break;
-    case sf::Keyboard::D: selectAllElements(app, false); break;
-    case sf::Keyboard::E: exportPicture(app); break;
-    case sf::Keyboard::K: app.platform.links->openLink(kProgramWebPage); break;
-    case sf::Keyboard::N: newDrawing(app); break;
-    case sf::Keyboard::O: openDrawing(app); break;
-    case sf::Keyboard::S: saveDrawing(app); break;
-    case sf::Keyboard::V: pasteStrandText(app); break;
-    case sf::Keyboard::X: cutStrandText(app, true, app.clipboardFiveToThree); break;
-    case sf::Keyboard::Y: redoLastEdit(app); break;
+    case sf::Keyboard::A:
+        selectAllElements(app, true);
+        break;
+    case sf::Keyboard::C:
+        copyStrandText(app, true, app.clipboardFiveToThree);
+        break;
+    case sf::Keyboard::D:
+        selectAllElements(app, false);
+        break;
+    case sf::Keyboard::E:
+        exportPicture(app);
+        break;
+    case sf::Keyboard::K:
+        app.platform.links->openLink(kProgramWebPage);
+        break;
+    case sf::Keyboard::N:
+        newDrawing(app);
+        break;
+    case sf::Keyboard::O:
+        openDrawing(app);
+        break;
+    case sf::Keyboard::S:
+        saveDrawing(app);
+        break;
+    case sf::Keyboard::V:
+        pasteStrandText(app);
+        break;
+    case sf::Keyboard::X:
+        cutStrandText(app, true, app.clipboardFiveToThree);
+        break;
+    case sf::Keyboard::Y:
+        redoLastEdit(app);
+        break;
     case sf::Keyboard::Z:
         if (event.key.shift)
             redoLastEdit(app);
         else
             undoLastEdit(app);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -67,23 +90,31 @@ bool redoLastEdit(AppState& app) {
 }
 
 void applyViewKeys(AppState& app, const sf::Event& event) {
-    if (event.type == sf::Event::MouseWheelScrolled && event.mouseWheelScroll.wheel == sf::Mouse::VerticalWheel) {
+    if (event.type == sf::Event::MouseWheelScrolled &&
+        event.mouseWheelScroll.wheel == sf::Mouse::VerticalWheel) {
         if (event.mouseWheelScroll.delta > 0) zoomIn(app, true);
         if (event.mouseWheelScroll.delta < 0) zoomOut(app, true);
         return;
     }
     if (event.type != sf::Event::KeyPressed) return;
     switch (event.key.code) {
-    case sf::Keyboard::Add: zoomIn(app, true); break;
-    case sf::Keyboard::Subtract: zoomOut(app, true); break;
+    case sf::Keyboard::Add:
+        zoomIn(app, true);
+        break;
+    case sf::Keyboard::Subtract:
+        zoomOut(app, true);
+        break;
     case sf::Keyboard::Z:
         // Control + Z is undo, nothing else.
         if (!event.key.control && !app.input->isControlHeld()) setZoom(app, 30.f, false);
         break;
-    case sf::Keyboard::R: centerDrawing(app); break;
+    case sf::Keyboard::R:
+        centerDrawing(app);
+        break;
     case sf::Keyboard::P:
         if (!app.strands.empty()) pairStrands(app, *app.strands.front(), *app.strands.back());
         break;
-    default: break;
+    default:
+        break;
     }
 }

@@ -3,22 +3,21 @@
 #include "app/app_state.h"
 #include "app/canvas_input.h"
 #include "app/dispatch.h"
-#include "document/unsaved_changes.h"
 #include "app/menu.h"
+#include "document/unsaved_changes.h"
 #include "edit/drawing_ops.h"
 #include "model/label.h"
 #include "model/strand.h"
 
 #include <SFML/System/Sleep.hpp>
-
 #include <algorithm>
 #include <chrono>
 
 namespace {
 
-const char* const kDialogNames[] = {"NewStrandWindow", "StrandEndWindow",      "StrandColorWindow",
-                                    "NewLabelWindow",  "EditLabelWindow",      "UnsavedChangesWindow",
-                                    "InstructionsWindow", "AboutWindow", "MessageWindow"};
+const char* const kDialogNames[] = {"NewStrandWindow",    "StrandEndWindow", "StrandColorWindow",
+                                    "NewLabelWindow",     "EditLabelWindow", "UnsavedChangesWindow",
+                                    "InstructionsWindow", "AboutWindow",     "MessageWindow"};
 
 // The close request of the window, or Escape: with unsaved changes the exit
 // prompt decides; otherwise the window closes unless a prompt is showing.
@@ -78,10 +77,12 @@ void processEvent(AppState& app, const sf::Event& event) {
     panDrawing(app, event);
 
     if (!anyDialogOpen(app)) {
-        for (auto& strand : app.strands) strand->handleElementEvents(event);
+        for (auto& strand : app.strands)
+            strand->handleElementEvents(event);
     }
     if (!anyDialogOpen(app)) {
-        for (auto& label : app.labels) label->handleEvent(event);
+        for (auto& label : app.labels)
+            label->handleEvent(event);
     }
 
     eraseIf(app.strands, [](const auto& strand) { return strand->isEmpty(); });
@@ -110,8 +111,10 @@ void drawFrame(AppState& app) {
     // unchanged drawing is copied from the last picture instead.
     auto batch = std::make_unique<DrawingBatch>(app.mainWindow.getView(),
                                                 app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
-    for (auto& strand : app.strands) strand->appendTo(*batch);
-    for (auto& label : app.labels) label->appendTo(*batch);
+    for (auto& strand : app.strands)
+        strand->appendTo(*batch);
+    for (auto& label : app.labels)
+        label->appendTo(*batch);
     app.drawingCache.paint(app.mainWindow, std::move(batch), app.mainWindow.getSettings().antialiasingLevel);
     if (app.boxActive) app.mainWindow.draw(app.selectionRect);
     app.gui.draw();

@@ -2,7 +2,6 @@
 
 #include "app/app_state.h"
 #include "app/dispatch.h"
-#include "gui/menu_bar.h"
 #include "dialogs/about_window.h"
 #include "dialogs/instructions_window.h"
 #include "dialogs/label_windows.h"
@@ -14,6 +13,7 @@
 #include "edit/clipboard_exchange.h"
 #include "edit/drawing_ops.h"
 #include "edit/view.h"
+#include "gui/menu_bar.h"
 #include "model/label.h"
 #include "model/selection.h"
 #include "model/strand.h"
@@ -25,7 +25,9 @@ namespace {
 const char* const kFiveToThreeItem = "Cut/Copy/Paste 3' to 5'";
 const char* const kThreeToFiveItem = "Cut/Copy/Paste 5' to 3'";
 
-Strand& activeStrand(AppState& app) { return *selectedStrand(app); }
+Strand& activeStrand(AppState& app) {
+    return *selectedStrand(app);
+}
 
 } // namespace
 
@@ -33,13 +35,13 @@ const std::vector<std::pair<std::string, std::vector<std::string>>>& menuLayout(
     static const std::vector<std::pair<std::string, std::vector<std::string>>> layout = {
         {"File", {"New", "Save", "Save As...", "Open", "Export", "Exit"}},
         {"Edit",
-         {"Undo", "Redo", "Copy Entire Strand", "Copy Selected Bases", "Cut Entire Strand", "Cut Selected Bases",
-          "Paste"}},
+         {"Undo", "Redo", "Copy Entire Strand", "Copy Selected Bases", "Cut Entire Strand",
+          "Cut Selected Bases", "Paste"}},
         {"View", {"Zoom In", "Zoom Out", "Reset Zoom", "Center"}},
         {"Strand",
-         {"New Strand", "Edit End Labels", "Toggle End Labels", "Change Strand Color", "Equally Space Selected",
-          "Equally Space Strand", "Select Entire Strand", "Move Entire Strand", "Delete Selected Bases",
-          "Delete Entire Strand"}},
+         {"New Strand", "Edit End Labels", "Toggle End Labels", "Change Strand Color",
+          "Equally Space Selected", "Equally Space Strand", "Select Entire Strand", "Move Entire Strand",
+          "Delete Selected Bases", "Delete Entire Strand"}},
         {"Label", {"New Label", "Edit Label", "Delete Label"}},
         {"Help", {"Instructions", "About"}},
     };
@@ -82,8 +84,10 @@ const std::vector<MenuCommand>& commandTable() {
         {"Edit End Labels", P::OneStrand, [](AppState& app) { OpenStrandEndWindow(app); }},
         {"Toggle End Labels", P::OneStrand, [](AppState& app) { activeStrand(app).toggleEndLabels(); }},
         {"Change Strand Color", P::OneStrand, [](AppState& app) { OpenStrandColorWindow(app); }},
-        {"Equally Space Selected", P::OneStrand, [](AppState& app) { activeStrand(app).spaceHorizontally(false); }},
-        {"Equally Space Strand", P::OneStrand, [](AppState& app) { activeStrand(app).spaceHorizontally(true); }},
+        {"Equally Space Selected", P::OneStrand,
+         [](AppState& app) { activeStrand(app).spaceHorizontally(false); }},
+        {"Equally Space Strand", P::OneStrand,
+         [](AppState& app) { activeStrand(app).spaceHorizontally(true); }},
         {"Select Entire Strand", P::OneStrand, [](AppState& app) { activeStrand(app).setAllSelected(true); }},
         {"Move Entire Strand", P::OneStrand,
          [](AppState& app) {
@@ -92,7 +96,8 @@ const std::vector<MenuCommand>& commandTable() {
              strand.moveFrontToPointer();
              app.groupDragRequested = true;
          }},
-        {"Delete Selected Bases", P::OneStrand, [](AppState& app) { activeStrand(app).deleteSelectedBases(); }},
+        {"Delete Selected Bases", P::OneStrand,
+         [](AppState& app) { activeStrand(app).deleteSelectedBases(); }},
         {"Delete Entire Strand", P::OneStrand, [](AppState& app) { deleteActiveStrand(app); }},
         {"New Label", P::None, [](AppState& app) { OpenNewLabelWindow(app); }},
         {"Edit Label", P::OneLabel, [](AppState& app) { OpenLabelEditWindow(app); }},
@@ -125,7 +130,8 @@ void LoadMenuBar(AppState& app) {
     menu->setDistanceToSide(8.f);
     for (const auto& [title, items] : menuLayout()) {
         menu->addMenu(title);
-        for (const std::string& item : items) menu->addMenuItem(title, item);
+        for (const std::string& item : items)
+            menu->addMenuItem(title, item);
     }
     menu->queueItemClicks(0);
     menu->bindCallback(gui::Trigger::PointerEntered, [&app] { app.pointerOverMenuBar = true; });

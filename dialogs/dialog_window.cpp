@@ -8,8 +8,8 @@ sf::Vector2f centredPosition(const AppState& app, sf::Vector2f size) {
     return {static_cast<float>(window.x / 2) - size.x / 2.f, static_cast<float>(window.y / 2) - size.y / 2.f};
 }
 
-gui::ChildWindow* createDialogWindow(AppState& app, const std::string& name, const std::string& title, float width,
-                                     float height) {
+gui::ChildWindow* createDialogWindow(AppState& app, const std::string& name, const std::string& title,
+                                     float width, float height) {
     gui::ChildWindow* window = app.gui.add<gui::ChildWindow>(name);
     window->load(app.themePath);
     window->setTitle(title);
@@ -23,4 +23,6 @@ gui::ChildWindow* findDialog(AppState& app, const std::string& name) {
     return app.gui.get<gui::ChildWindow>(name);
 }
 
-void closeDialog(AppState& app, const std::string& name) { app.gui.remove(name); }
+void closeDialog(AppState& app, const std::string& name) {
+    app.gui.remove(name);
+}

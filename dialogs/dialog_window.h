@@ -15,8 +15,8 @@ struct AppState;
 // Creates the child window `name` in the widget layer, loads the theme into
 // it, sets its title and client size and centres it on the main window:
 // x = floor(W / 2) - w / 2, y = floor(H / 2) - h / 2.
-gui::ChildWindow* createDialogWindow(AppState& app, const std::string& name, const std::string& title, float width,
-                                     float height);
+gui::ChildWindow* createDialogWindow(AppState& app, const std::string& name, const std::string& title,
+                                     float width, float height);
 
 // The open dialog window of that name, or null.
 gui::ChildWindow* findDialog(AppState& app, const std::string& name);

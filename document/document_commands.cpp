@@ -21,9 +21,8 @@ const std::vector<FileFilter>& drawingFilters() {
 }
 
 const std::vector<FileFilter>& pictureFilters() {
-    static const std::vector<FileFilter> filters = {{"JPEG Images (*.jpg)", "*.jpg"},
-                                                    {"PNG Images (*.png)", "*.png"},
-                                                    {"SVG Images (*.svg)", "*.svg"}};
+    static const std::vector<FileFilter> filters = {
+        {"JPEG Images (*.jpg)", "*.jpg"}, {"PNG Images (*.png)", "*.png"}, {"SVG Images (*.svg)", "*.svg"}};
     return filters;
 }
 
@@ -35,7 +34,9 @@ std::string documentStem(const AppState& app) {
 
 } // namespace
 
-std::string showOpenDialog(AppState& app) { return app.platform.files->chooseOpenPath(drawingFilters()); }
+std::string showOpenDialog(AppState& app) {
+    return app.platform.files->chooseOpenPath(drawingFilters());
+}
 
 std::string showSaveDialog(AppState& app) {
     return app.platform.files->chooseSavePath(drawingFilters(), documentStem(app) + ".dna");

@@ -26,14 +26,19 @@ std::string_view nextField(std::string_view& line) {
 
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view skipSpace(std::string_view text) {
-    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
     return text;
 }
 
-[[noreturn]] void badField(std::string_view text) { throw FieldError(std::string(text)); }
+[[noreturn]] void badField(std::string_view text) {
+    throw FieldError(std::string(text));
+}
 
 } // namespace
 
@@ -48,7 +53,8 @@ float parseNumber(std::string_view text) {
     if (rest.empty() || !(std::isdigit(static_cast<unsigned char>(rest.front())) || rest.front() == '.'))
         badField(text);
     float value = 0.f;
-    auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
+    auto [end, error] =
+        std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
     if (error != std::errc() || !std::isfinite(value)) badField(text);
     (void)end;
     return negative ? -value : value;
@@ -67,12 +73,18 @@ bool parseFlag(std::string_view text) {
 int kindFromLetter(std::string_view text) {
     if (text.size() != 1) return -1;
     switch (text.front()) {
-    case 'G': return 0;
-    case 'C': return 1;
-    case 'A': return 2;
-    case 'T': return 3;
-    case 'U': return 4;
-    default: return -1;
+    case 'G':
+        return 0;
+    case 'C':
+        return 1;
+    case 'A':
+        return 2;
+    case 'T':
+        return 3;
+    case 'U':
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -201,7 +213,8 @@ std::string formatDrawing(const DrawingRecords& records) {
     std::string out;
     // About 16 bytes a base ("G|412.5|300.25|"), so the text is built in one allocation.
     std::size_t estimate = 64 * (records.strands.size() + records.labels.size());
-    for (const StrandRecord& s : records.strands) estimate += 20 * s.bases.size();
+    for (const StrandRecord& s : records.strands)
+        estimate += 20 * s.bases.size();
     out.reserve(estimate);
     for (const StrandRecord& s : records.strands) {
         out += "S|";
@@ -244,7 +257,8 @@ DrawingRecords recordsOfDrawing(const DrawingState& state, float scale, sf::Vect
 
 void appendRecords(DrawingState& state, const DrawingRecords& records) {
     const auto asStored = [](sf::Vector2f p) { return p; };
-    for (const StrandRecord& s : records.strands) state.strands.push_back(strandFromRecord(state, s, asStored));
+    for (const StrandRecord& s : records.strands)
+        state.strands.push_back(strandFromRecord(state, s, asStored));
     for (const LabelRecord& l : records.labels)
         state.labels.push_back(std::make_unique<Label>(state, l.position.x, l.position.y, l.text));
 }

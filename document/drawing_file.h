@@ -17,7 +17,7 @@ struct DrawingState;
 
 // A field that does not parse; what() is the offending text.
 class FieldError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -48,7 +48,8 @@ std::string formatDrawing(const DrawingRecords& records);
 // `pivot`, exactly as a zoom step would move it (defaults: as it is now).
 // The writer uses it to store the drawing as it would stand at zoom size 30
 // without moving anything on screen.
-DrawingRecords recordsOfDrawing(const DrawingState& state, float scale = 1.f, sf::Vector2f pivot = {0.f, 0.f});
+DrawingRecords recordsOfDrawing(const DrawingState& state, float scale = 1.f,
+                                sf::Vector2f pivot = {0.f, 0.f});
 
 // Replaces nothing: appends the strands and labels of `records` to the
 // drawing, built at the current text size.

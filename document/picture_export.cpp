@@ -8,7 +8,6 @@
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Texture.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -17,25 +16,29 @@ namespace {
 
 // Points the drawing at `target` while it draws, and back afterwards.
 class TargetSwap {
-public:
-    TargetSwap(DrawingState& drawing, sf::RenderTarget& target) : state(drawing), saved(drawing.currentTarget) {
+  public:
+    TargetSwap(DrawingState& drawing, sf::RenderTarget& target)
+        : state(drawing), saved(drawing.currentTarget) {
         drawing.currentTarget = &target;
     }
     ~TargetSwap() { state.currentTarget = saved; }
 
-private:
+  private:
     DrawingState& state;
     sf::RenderTarget* saved;
 };
 
 void drawEverything(DrawingState& state) {
-    for (auto& strand : state.strands) strand->draw();
-    for (auto& label : state.labels) label->draw();
+    for (auto& strand : state.strands)
+        strand->draw();
+    for (auto& label : state.labels)
+        label->draw();
 }
 
 std::string lowerEnding(const std::string& path) {
     std::string end = path.size() >= 3 ? path.substr(path.size() - 3) : path;
-    for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : end)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return end;
 }
 
@@ -46,7 +49,8 @@ bool renderPicture(DrawingState& state, sf::Image& picture, std::string& error) 
     const unsigned width = static_cast<unsigned>(bounds.width + 40.f);
     const unsigned height = static_cast<unsigned>(bounds.height + 40.f);
     // Drawing space coordinate of the picture's top-left pixel.
-    const sf::Vector2f origin{bounds.left - 20.f, bounds.top - 20.f - static_cast<float>(state.menuBarHeight)};
+    const sf::Vector2f origin{bounds.left - 20.f,
+                              bounds.top - 20.f - static_cast<float>(state.menuBarHeight)};
 
     const unsigned tile = std::min(sf::Texture::getMaximumSize(), 4096u);
     picture.create(width, height, sf::Color::White);
@@ -63,7 +67,8 @@ bool renderPicture(DrawingState& state, sf::Image& picture, std::string& error) 
             const unsigned h = std::min(tile, height - y);
             sf::View view(sf::FloatRect(origin.x + static_cast<float>(x), origin.y + static_cast<float>(y),
                                         static_cast<float>(w), static_cast<float>(h)));
-            view.setViewport(sf::FloatRect(0.f, 0.f, static_cast<float>(w) / static_cast<float>(surface.getSize().x),
+            view.setViewport(sf::FloatRect(0.f, 0.f,
+                                           static_cast<float>(w) / static_cast<float>(surface.getSize().x),
                                            static_cast<float>(h) / static_cast<float>(surface.getSize().y)));
             surface.setView(view);
             surface.clear(sf::Color::White);

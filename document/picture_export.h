@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/Graphics/Image.hpp>
-
 #include <string>
 
 struct DrawingState;
@@ -14,6 +13,6 @@ struct DrawingState;
 bool renderPicture(DrawingState& state, sf::Image& picture, std::string& error);
 
 // Renders the drawing and saves it; the encoder follows the path's ending
-// (".jpg", ".png" or ".svg", any letter case; SVG is written by exportSvgFile). Returns false with `error` set to one
-// line naming the file and the reason.
+// (".jpg", ".png" or ".svg", any letter case; SVG is written by exportSvgFile). Returns false with `error`
+// set to one line naming the file and the reason.
 bool exportPictureFile(DrawingState& state, const std::string& path, std::string& error);

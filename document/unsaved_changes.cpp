@@ -18,8 +18,8 @@ void cancelPrompt(AppState& app) {
     app.unsavedChanges = true;
 }
 
-gui::Button* addButton(AppState& app, gui::ChildWindow* window, const std::string& name, const std::string& text,
-                       float x) {
+gui::Button* addButton(AppState& app, gui::ChildWindow* window, const std::string& name,
+                       const std::string& text, float x) {
     gui::Button* button = window->add<gui::Button>(name);
     button->load(app.themePath);
     button->setPosition(x, 70);

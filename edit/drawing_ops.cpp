@@ -12,15 +12,18 @@ void deleteSelectedLabel(DrawingState& state) {
     Label* label = selectedLabel(state);
     if (!label) return;
     auto& labels = state.labels;
-    labels.erase(std::find_if(labels.begin(), labels.end(), [label](const auto& l) { return l.get() == label; }));
+    labels.erase(
+        std::find_if(labels.begin(), labels.end(), [label](const auto& l) { return l.get() == label; }));
     // Removing a label is a change like any other; left unmarked, the program
     // would close without asking and lose the rest of the work with it.
     state.unsavedChanges = true;
 }
 
 void selectAllElements(DrawingState& state, bool selected) {
-    for (auto& strand : state.strands) strand->setAllSelected(selected);
-    for (auto& label : state.labels) label->setSelected(selected);
+    for (auto& strand : state.strands)
+        strand->setAllSelected(selected);
+    for (auto& label : state.labels)
+        label->setSelected(selected);
 }
 
 void startGroupDrag(DrawingState& state) {
@@ -35,8 +38,10 @@ void startGroupDrag(DrawingState& state) {
 }
 
 void moveDrawing(DrawingState& state, sf::Vector2f offset) {
-    for (auto& strand : state.strands) strand->shiftBack(offset);
-    for (auto& label : state.labels) label->shiftBack(offset);
+    for (auto& strand : state.strands)
+        strand->shiftBack(offset);
+    for (auto& label : state.labels)
+        label->shiftBack(offset);
 }
 
 namespace {
@@ -45,11 +50,13 @@ namespace {
 // strand's bases from the 5' end, its 5' label, its 3' label, then the labels.
 template <class Visit> void forEachElement(const DrawingState& state, Visit visit) {
     for (const auto& strand : state.strands) {
-        for (const auto& base : strand->getBases()) visit(*base);
+        for (const auto& base : strand->getBases())
+            visit(*base);
         visit(strand->getFiveLabel());
         visit(strand->getThreeLabel());
     }
-    for (const auto& label : state.labels) visit(*label);
+    for (const auto& label : state.labels)
+        visit(*label);
 }
 
 } // namespace

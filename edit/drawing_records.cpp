@@ -18,11 +18,13 @@ DrawingRecords recordsOf(const DrawingState& state, const PositionMap& stored) {
         s.threePosition = stored(strand->getThreeLabel().getPosition());
         s.endLabelsVisible = strand->areEndLabelsVisible();
         s.bases.reserve(strand->getBases().size());
-        for (const auto& base : strand->getBases()) s.bases.push_back({base->getKind(), stored(base->getPosition())});
+        for (const auto& base : strand->getBases())
+            s.bases.push_back({base->getKind(), stored(base->getPosition())});
         records.strands.push_back(std::move(s));
     }
     for (const auto& label : state.labels)
-        if (!label->getText().empty()) records.labels.push_back({label->getText(), stored(label->getPosition())});
+        if (!label->getText().empty())
+            records.labels.push_back({label->getText(), stored(label->getPosition())});
     return records;
 }
 
@@ -45,6 +47,7 @@ std::size_t byteSize(const DrawingRecords& records) {
     for (const StrandRecord& s : records.strands)
         bytes += sizeof(StrandRecord) + s.fiveText.capacity() + s.threeText.capacity() +
                  s.bases.capacity() * sizeof(StrandRecord::Base);
-    for (const LabelRecord& l : records.labels) bytes += sizeof(LabelRecord) + l.text.capacity();
+    for (const LabelRecord& l : records.labels)
+        bytes += sizeof(LabelRecord) + l.text.capacity();
     return bytes;
 }

@@ -110,7 +110,8 @@ bool sameStrand(const StrandRecord& a, const StrandRecord& b) {
         !near(a.threePosition, b.threePosition))
         return false;
     for (std::size_t i = 0; i < a.bases.size(); ++i)
-        if (a.bases[i].kind != b.bases[i].kind || !near(a.bases[i].position, b.bases[i].position)) return false;
+        if (a.bases[i].kind != b.bases[i].kind || !near(a.bases[i].position, b.bases[i].position))
+            return false;
     return true;
 }
 

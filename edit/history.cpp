@@ -38,8 +38,10 @@ bool History::unchangedSinceRecord(const DrawingState& state) const {
 void History::rememberRecorded(const DrawingState& state) {
     recordedRevision = state.revision;
     recordedElements.clear();
-    for (const auto& strand : state.strands) recordedElements.push_back(strand.get());
-    for (const auto& label : state.labels) recordedElements.push_back(label.get());
+    for (const auto& strand : state.strands)
+        recordedElements.push_back(strand.get());
+    for (const auto& label : state.labels)
+        recordedElements.push_back(label.get());
     recordedValid = true;
 }
 

@@ -14,11 +14,13 @@ void pairStrands(DrawingState& state, Strand& first, Strand& second) {
                                                 origin.x, origin.y, state.zoomSize);
 
     first.getFiveLabel().moveTo(layout.firstFive);
-    for (std::size_t i = 0; i < first.getBases().size(); ++i) first.getBases()[i]->moveTo(layout.first[i]);
+    for (std::size_t i = 0; i < first.getBases().size(); ++i)
+        first.getBases()[i]->moveTo(layout.first[i]);
     first.getThreeLabel().moveTo(layout.firstThree);
 
     second.getThreeLabel().moveTo(layout.secondThree);
-    for (std::size_t i = second.getBases().size(); i-- > 0;) second.getBases()[i]->moveTo(layout.second[i]);
+    for (std::size_t i = second.getBases().size(); i-- > 0;)
+        second.getBases()[i]->moveTo(layout.second[i]);
     second.getFiveLabel().moveTo(layout.secondFive);
 
     // The duplex is a change to the drawing that a person made; leaving it

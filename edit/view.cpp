@@ -21,8 +21,10 @@ void setZoom(AppState& app, float size, bool aroundPointer) {
     app.textSize = static_cast<int>(size);
     sf::Vector2f pivot = aroundPointer ? app.pointerPosition : zoomPivot(app);
     app.view.zoom(app.zoomSize / app.previousZoomSize, pivot);
-    for (auto& strand : app.strands) strand->rescale(pivot);
-    for (auto& label : app.labels) label->rescale(pivot);
+    for (auto& strand : app.strands)
+        strand->rescale(pivot);
+    for (auto& label : app.labels)
+        label->rescale(pivot);
 }
 
 sf::Vector2f zoomPivot(const AppState& app) {

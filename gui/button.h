@@ -8,7 +8,7 @@ namespace gui {
 
 // A push button with a text; raises Clicked when the left button is released over it.
 class Button : public Widget {
-public:
+  public:
     Button() = default;
     // Sets the caption (UTF-8).
     void setText(const std::string& utf8) { text_ = utf8; }
@@ -17,7 +17,7 @@ public:
     // The size as set, else the caption's size plus the theme's frame padding.
     sf::Vector2f getSize() const override;
 
-private:
+  private:
     void submit(sf::Vector2f origin) override;
     std::string text_;
 };

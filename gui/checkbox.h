@@ -8,7 +8,7 @@ namespace gui {
 
 // A tick box with a text to its right; a click toggles it and raises Clicked.
 class Checkbox : public Widget {
-public:
+  public:
     Checkbox() = default;
     // Sets the text beside the box (UTF-8).
     void setText(const std::string& utf8) { text_ = utf8; }
@@ -22,7 +22,7 @@ public:
     // The size of the square box as set, else one text line plus the frame padding.
     sf::Vector2f getSize() const override;
 
-private:
+  private:
     void submit(sf::Vector2f origin) override;
     std::string text_;
     bool checked_ = false;

@@ -13,7 +13,7 @@ namespace gui {
 // The close button raises Closed when an action is bound to it; otherwise the
 // window removes itself from its container.
 class ChildWindow : public Container {
-public:
+  public:
     ChildWindow() = default;
 
     // Sets the text of the title bar (default "").
@@ -32,7 +32,7 @@ public:
     // Height of the title bar in pixels with the current theme and font.
     float titleBarHeight() const;
 
-private:
+  private:
     void submit(sf::Vector2f origin) override;
     bool hasOwnWindow() const override { return true; }
 

@@ -12,7 +12,7 @@ namespace gui {
 // A widget that owns other widgets and finds them by name. Names are unique
 // within one container, except the empty name, which any number of widgets share.
 class Container : public Widget {
-public:
+  public:
     // Creates a widget of type T under the name and returns it (owned here).
     // A widget already holding that (non-empty) name is removed first.
     template <class T> T* add(const std::string& name) {
@@ -37,7 +37,7 @@ public:
     // Number of direct children.
     size_t size() const { return children_.size(); }
 
-protected:
+  protected:
     Container() = default;
     // Submits every child with the client area's top-left corner at `origin`.
     void submitChildren(sf::Vector2f origin);
@@ -46,7 +46,7 @@ protected:
     static bool widgetHasOwnWindow(const Widget& widget) { return widget.hasOwnWindow(); }
     const std::vector<std::unique_ptr<Widget>>& children() const { return children_; }
 
-private:
+  private:
     void adopt(std::unique_ptr<Widget> widget, const std::string& name);
 
     std::vector<std::unique_ptr<Widget>> children_;

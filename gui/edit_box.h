@@ -13,7 +13,7 @@ namespace gui {
 // setText also works while the user is typing, so a TextChanged action can
 // filter the text and the box shows the filtered text at once.
 class EditBox : public Widget {
-public:
+  public:
     EditBox() = default;
     // Replaces the text (UTF-8); raises nothing.
     void setText(const std::string& utf8);
@@ -26,7 +26,7 @@ public:
     // True while the box has the keyboard focus (or is about to get it).
     bool isFocused() const override { return active_ || focusState_ != FocusState::None; }
 
-private:
+  private:
     enum class FocusState { None, Requested, Awaiting };
 
     void submit(sf::Vector2f origin) override;

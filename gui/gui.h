@@ -30,7 +30,7 @@ struct Callback {
 // handleEvent runs one ImGui frame of its own; actions raised in that frame run
 // right after it, in the order they were raised, when no widget is being walked.
 class Gui : public Container {
-public:
+  public:
     // Creates the ImGui context with the built-in dark style and ImGui's own
     // font; works without a window (headless), with a view of 1024 x 768.
     Gui();
@@ -83,7 +83,7 @@ public:
     // Number of ImGui frames run so far (events, settling, drawing).
     unsigned long frameCount() const { return frames_; }
 
-private:
+  private:
     struct PendingAction {
         std::shared_ptr<Widget*> life;
         Trigger trigger;

@@ -14,7 +14,7 @@ namespace gui {
 // PointerEntered and PointerLeft fire when the pointer moves onto or off the
 // bar and any open list.
 class MenuBar : public Widget {
-public:
+  public:
     MenuBar() = default;
     // Height of the bar in pixels (default 20).
     void setHeight(float height);
@@ -41,7 +41,7 @@ public:
     // The bar spans the window's width: (window width, height).
     sf::Vector2f getSize() const override;
 
-private:
+  private:
     struct Menu {
         std::string title;
         std::vector<std::string> items;

@@ -12,7 +12,7 @@ namespace gui {
 // An image from a file, drawn at its own size unless one is set; a left click
 // on it raises Clicked.
 class Picture : public Widget {
-public:
+  public:
     Picture();
     ~Picture() override;
     // Loads the image (PNG, JPEG, BMP, ...); its size becomes the picture's size.
@@ -22,7 +22,7 @@ public:
     // The size as set, else the image's size ((0, 0) without an image).
     sf::Vector2f getSize() const override;
 
-private:
+  private:
     void submit(sf::Vector2f origin) override;
 
     sf::Image image_;

@@ -7,7 +7,7 @@ namespace gui {
 // A slider over whole numbers from a minimum to a maximum (0 to 100 unless set);
 // raises ValueChanged when the user moves it.
 class Slider : public Widget {
-public:
+  public:
     Slider() = default;
     // Lowest value (default 0); the maximum and the value follow when they are below it.
     void setMinimum(unsigned minimum);
@@ -24,7 +24,7 @@ public:
     // The size as set, else 250 x 16 (horizontal) or 16 x 250 (vertical).
     sf::Vector2f getSize() const override;
 
-private:
+  private:
     void submit(sf::Vector2f origin) override;
 
     unsigned minimum_ = 0;

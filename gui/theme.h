@@ -16,7 +16,7 @@ namespace gui {
 //   WindowBg = 30 30 30 240  ImGui colour names take red green blue [alpha], 0..255
 // Settings not named keep the built-in dark values.
 class Theme {
-public:
+  public:
     // The built-in dark style (used when no theme file can be read).
     Theme();
 
@@ -35,7 +35,7 @@ public:
     // cannot be read (one line on standard error the first time).
     static std::shared_ptr<const Theme> cached(const std::string& path);
 
-private:
+  private:
     ImGuiStyle style_;
     unsigned textSize_ = 18;
 };
@@ -44,13 +44,13 @@ private:
 // widgets, its frame rounding and border) and pops them when it goes out of
 // scope; does nothing for a null theme.
 class ThemeColors {
-public:
+  public:
     ThemeColors(const Theme* theme, std::initializer_list<ImGuiCol> slots, bool framed = false);
     ~ThemeColors();
     ThemeColors(const ThemeColors&) = delete;
     ThemeColors& operator=(const ThemeColors&) = delete;
 
-private:
+  private:
     int pushed_ = 0;
     int pushedVars_ = 0;
 };

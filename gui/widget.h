@@ -18,7 +18,7 @@ enum class Trigger { Clicked, TextChanged, ReturnPressed, ValueChanged, Closed, 
 // Base of every widget. A widget is created by its container (`Container::add`),
 // owned by it and destroyed when it is removed.
 class Widget {
-public:
+  public:
     virtual ~Widget();
     Widget(const Widget&) = delete;
     Widget& operator=(const Widget&) = delete;
@@ -56,7 +56,7 @@ public:
     // True while the widget has the keyboard focus.
     virtual bool isFocused() const { return false; }
 
-protected:
+  protected:
     Widget();
 
     // Runs the widget for the current ImGui frame, inside the host window;
@@ -87,7 +87,7 @@ protected:
     sf::Vector2f storedSize() const { return size_; }
     void storePosition(sf::Vector2f p) { position_ = p; }
 
-private:
+  private:
     friend class Container;
     friend class Gui;
 

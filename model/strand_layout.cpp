@@ -44,9 +44,13 @@ bool Strand::findRun(bool wholeStrand, std::size_t& first, std::size_t& last) co
     return found;
 }
 
-void Strand::spaceHorizontally(bool wholeStrand) { spaceAlongAxis(wholeStrand, false); }
+void Strand::spaceHorizontally(bool wholeStrand) {
+    spaceAlongAxis(wholeStrand, false);
+}
 
-void Strand::spaceVertically(bool wholeStrand) { spaceAlongAxis(wholeStrand, true); }
+void Strand::spaceVertically(bool wholeStrand) {
+    spaceAlongAxis(wholeStrand, true);
+}
 
 void Strand::spaceAlongAxis(bool wholeStrand, bool vertical) {
     state.unsavedChanges = true;
@@ -65,7 +69,8 @@ void Strand::spaceAlongAxis(bool wholeStrand, bool vertical) {
     const auto offset = [vertical](sf::Vector2f p, float d) {
         return vertical ? sf::Vector2f(p.x, p.y + d) : sf::Vector2f(p.x + d, p.y);
     };
-    for (std::size_t k = 1; k < n; ++k) bases[first + k]->moveTo(offset(fp, static_cast<float>(k) * step));
+    for (std::size_t k = 1; k < n; ++k)
+        bases[first + k]->moveTo(offset(fp, static_cast<float>(k) * step));
     if (first == 0) fiveLabel.moveTo(offset(fp, -step));
     if (last == bases.size() - 1) threeLabel.moveTo(offset(l.getPosition(), step));
 }

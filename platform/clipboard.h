@@ -4,7 +4,7 @@
 
 // The system clipboard, as UTF-8 text.
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     // The clipboard's text, or "" when it holds none.
     virtual std::string readText() = 0;
@@ -14,14 +14,14 @@ public:
 
 // The X11 CLIPBOARD selection through sf::Clipboard.
 class SystemClipboard : public Clipboard {
-public:
+  public:
     std::string readText() override;
     void writeText(const std::string& utf8) override;
 };
 
 // An in-memory clipboard for tests.
 class ScriptedClipboard : public Clipboard {
-public:
+  public:
     std::string text;
     int writes = 0;
     std::string readText() override { return text; }

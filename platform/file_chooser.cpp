@@ -1,8 +1,7 @@
 #include "platform/file_chooser.h"
 
-#include <gtk/gtk.h>
-
 #include <cstdio>
+#include <gtk/gtk.h>
 
 namespace {
 
@@ -19,14 +18,16 @@ bool ensureGtk() {
     return ok;
 }
 
-void addFilters(GtkFileChooser* chooser, const std::vector<FileFilter>& filters, std::vector<GtkFileFilter*>& made) {
+void addFilters(GtkFileChooser* chooser, const std::vector<FileFilter>& filters,
+                std::vector<GtkFileFilter*>& made) {
     for (const FileFilter& f : filters) {
         GtkFileFilter* filter = gtk_file_filter_new();
         gtk_file_filter_set_name(filter, f.description.c_str());
         gtk_file_filter_add_pattern(filter, f.pattern.c_str());
         // Patterns such as "*.jpg" should also match "PHOTO.JPG".
         std::string upper = f.pattern;
-        for (char& c : upper) c = static_cast<char>(g_ascii_toupper(c));
+        for (char& c : upper)
+            c = static_cast<char>(g_ascii_toupper(c));
         if (upper != f.pattern) gtk_file_filter_add_pattern(filter, upper.c_str());
         gtk_file_chooser_add_filter(chooser, filter);
         made.push_back(filter);
@@ -36,7 +37,8 @@ void addFilters(GtkFileChooser* chooser, const std::vector<FileFilter>& filters,
 
 // Lets GTK finish hiding the dialog before control returns to the editor.
 void drainGtkEvents() {
-    while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
+    while (gtk_events_pending())
+        gtk_main_iteration_do(FALSE);
 }
 
 std::string run(GtkFileChooserAction action, const char* title, const char* accept,
@@ -75,7 +77,7 @@ std::string NativeFileChooser::chooseOpenPath(const std::vector<FileFilter>& fil
     return run(GTK_FILE_CHOOSER_ACTION_OPEN, "Open", "_Open", filters, "", nullptr);
 }
 
-std::string NativeFileChooser::chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
-                                           int* chosenFilter) {
+std::string NativeFileChooser::chooseSavePath(const std::vector<FileFilter>& filters,
+                                              const std::string& suggestedName, int* chosenFilter) {
     return run(GTK_FILE_CHOOSER_ACTION_SAVE, "Save", "_Save", filters, suggestedName, chosenFilter);
 }

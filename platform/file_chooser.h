@@ -13,19 +13,19 @@ struct FileFilter {
 // the user cancelled. `chosenFilter` receives the index of the filter that was
 // selected when the dialog closed (0 when unknown).
 class FileChooser {
-public:
+  public:
     virtual ~FileChooser() = default;
     // Asks for an existing file to open.
     virtual std::string chooseOpenPath(const std::vector<FileFilter>& filters) = 0;
     // Asks for a path to save to, offering `suggestedName` (such as
     // "untitled.dna"); the dialog asks before replacing an existing file.
-    virtual std::string chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
-                                       int* chosenFilter = nullptr) = 0;
+    virtual std::string chooseSavePath(const std::vector<FileFilter>& filters,
+                                       const std::string& suggestedName, int* chosenFilter = nullptr) = 0;
 };
 
 // GTK 3 GtkFileChooserNative (the desktop portal where one runs).
 class NativeFileChooser : public FileChooser {
-public:
+  public:
     std::string chooseOpenPath(const std::vector<FileFilter>& filters) override;
     std::string chooseSavePath(const std::vector<FileFilter>& filters, const std::string& suggestedName,
                                int* chosenFilter = nullptr) override;
@@ -33,7 +33,7 @@ public:
 
 // Answers from a queue that a test fills; an empty queue answers "" (cancel).
 class ScriptedFileChooser : public FileChooser {
-public:
+  public:
     std::vector<std::string> answers;
     int filterAnswer = 0;
     int openCalls = 0;
@@ -53,7 +53,7 @@ public:
         return next(filters);
     }
 
-private:
+  private:
     std::string next(const std::vector<FileFilter>& filters) {
         filtersSeen.push_back(filters);
         if (answers.empty()) return "";

@@ -8,8 +8,14 @@ bool LiveInputState::isControlHeld() const {
            sf::Keyboard::isKeyPressed(sf::Keyboard::RControl);
 }
 
-bool LiveInputState::isLeftShiftHeld() const { return sf::Keyboard::isKeyPressed(sf::Keyboard::LShift); }
+bool LiveInputState::isLeftShiftHeld() const {
+    return sf::Keyboard::isKeyPressed(sf::Keyboard::LShift);
+}
 
-bool LiveInputState::isRightShiftHeld() const { return sf::Keyboard::isKeyPressed(sf::Keyboard::RShift); }
+bool LiveInputState::isRightShiftHeld() const {
+    return sf::Keyboard::isKeyPressed(sf::Keyboard::RShift);
+}
 
-bool LiveInputState::isRightButtonHeld() const { return sf::Mouse::isButtonPressed(sf::Mouse::Right); }
+bool LiveInputState::isRightButtonHeld() const {
+    return sf::Mouse::isButtonPressed(sf::Mouse::Right);
+}

@@ -5,7 +5,7 @@
 // The real implementation asks SFML; tests script it so the event pipeline runs
 // deterministically without a person at the keyboard.
 class InputState {
-public:
+  public:
     virtual ~InputState() = default;
     // True while the left or the right Control key is held.
     virtual bool isControlHeld() const = 0;
@@ -19,7 +19,7 @@ public:
 
 // Reads the real keyboard and mouse through sf::Keyboard and sf::Mouse.
 class LiveInputState : public InputState {
-public:
+  public:
     bool isControlHeld() const override;
     bool isLeftShiftHeld() const override;
     bool isRightShiftHeld() const override;
@@ -28,7 +28,7 @@ public:
 
 // Holds whatever a test sets; everything starts released.
 class ScriptedInputState : public InputState {
-public:
+  public:
     bool control = false;
     bool leftShift = false;
     bool rightShift = false;

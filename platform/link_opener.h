@@ -5,7 +5,7 @@
 
 // Hands a web address or a mail link to the desktop's default handler.
 class LinkOpener {
-public:
+  public:
     virtual ~LinkOpener() = default;
     // Asks the desktop to open the link; the outcome is not reported.
     virtual void openLink(const std::string& link) = 0;
@@ -13,13 +13,13 @@ public:
 
 // Starts xdg-open with the link as its only argument (no shell involved).
 class XdgLinkOpener : public LinkOpener {
-public:
+  public:
     void openLink(const std::string& link) override;
 };
 
 // Records every link a test asked to open.
 class ScriptedLinkOpener : public LinkOpener {
-public:
+  public:
     std::vector<std::string> opened;
     void openLink(const std::string& link) override { opened.push_back(link); }
 };

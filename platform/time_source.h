@@ -5,7 +5,7 @@
 // A monotonic clock in seconds. Labels measure double clicks with it; tests
 // script it so that "0.3 seconds later" needs no sleeping.
 class TimeSource {
-public:
+  public:
     virtual ~TimeSource() = default;
     // Seconds since an arbitrary fixed start; never goes backwards.
     virtual double now() const = 0;
@@ -13,7 +13,7 @@ public:
 
 // std::chrono::steady_clock.
 class SteadyTimeSource : public TimeSource {
-public:
+  public:
     double now() const override {
         using namespace std::chrono;
         return duration<double>(steady_clock::now().time_since_epoch()).count();
@@ -22,7 +22,7 @@ public:
 
 // Time stands still until a test advances it; starts at 1000 s.
 class ScriptedTimeSource : public TimeSource {
-public:
+  public:
     double seconds = 1000.0;
     double now() const override { return seconds; }
     // Moves the clock forward by the given number of seconds.

@@ -8,15 +8,13 @@
 #include "app/menu.h"
 #include "tests/unit/test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <SFML/Window/Event.hpp>
-
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app = std::make_unique<AppState>();
         scripted = ScriptedPlatform::install(app->platform);

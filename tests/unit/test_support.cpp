@@ -42,7 +42,7 @@ namespace {
 // the process loaded on demand is still mapped: its own one-time allocations
 // can then be named (and suppressed) instead of showing as unknown frames.
 class LeakCheckAtEnd : public ::testing::Environment {
-public:
+  public:
     void TearDown() override { __lsan_do_leak_check(); }
 };
 

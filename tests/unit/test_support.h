@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/Graphics/Font.hpp>
-
 #include <string>
 
 // The DejaVu Sans font that the editor ships with, loaded once per test program.

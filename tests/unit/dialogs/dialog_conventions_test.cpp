@@ -13,9 +13,14 @@ class DialogConventionsTest : public DialogFixture {};
 // other menu commands while open, and goes with its title-bar close button.
 TEST_F(DialogConventionsTest, EveryWindowOpensCentredBlocksMenusAndCloses) {
     app->headlessWindowSize = {1000, 700};
-    addStrand(40, 700, "G");      // the one active strand
+    addStrand(40, 700, "G");          // the one active strand
     addLabel(900, 700, "Note", true); // the one selected label
-    const struct { const char* item; const char* name; const char* title; sf::Vector2f size, at; } rows[] = {
+    const struct {
+        const char* item;
+        const char* name;
+        const char* title;
+        sf::Vector2f size, at;
+    } rows[] = {
         {"New Strand", "NewStrandWindow", "Add a new DNA strand", {600, 120}, {200, 290}},
         {"Edit End Labels", "StrandEndWindow", "Edit DNA end labels", {268, 186}, {366, 257}},
         {"Change Strand Color", "StrandColorWindow", "Set the color of a DNA strand", {500, 250}, {250, 225}},
@@ -55,10 +60,13 @@ TEST_F(DialogConventionsTest, EveryWindowOpensCentredBlocksMenusAndCloses) {
 }
 
 TEST_F(DialogConventionsTest, SelectionWindowsNeedExactlyOneActiveStrandOrSelectedLabel) {
-    const struct { const char* item; const char* name; void (*open)(AppState&); } rows[] = {
-        {"Edit End Labels", "StrandEndWindow", OpenStrandEndWindow},
-        {"Change Strand Color", "StrandColorWindow", OpenStrandColorWindow},
-        {"Edit Label", "EditLabelWindow", OpenLabelEditWindow}};
+    const struct {
+        const char* item;
+        const char* name;
+        void (*open)(AppState&);
+    } rows[] = {{"Edit End Labels", "StrandEndWindow", OpenStrandEndWindow},
+                {"Change Strand Color", "StrandColorWindow", OpenStrandColorWindow},
+                {"Edit Label", "EditLabelWindow", OpenLabelEditWindow}};
     auto noneOpens = [&] {
         for (const auto& r : rows) {
             chooseMenuItem(r.item);

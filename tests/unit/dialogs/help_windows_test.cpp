@@ -21,7 +21,9 @@ TEST_F(HelpWindowsTest, InstructionsShowTheSeventeenLinesOfTheGuide) {
     const std::pair<int, const char*> rows[] = {
         {0, "Click a base to select it."},
         {2, "Hold left click to use the selection box"}, // no full stop
-        {4, ""}, {11, ""}, {14, ""},
+        {4, ""},
+        {11, ""},
+        {14, ""},
         {5, "Press G, C, A, T, or U to add a new base or change an already selected base."},
         {10, "Press Delete to remove selected base(s)."},
         {12, "Use the mouse wheel or + and - to zoom in and out."},
@@ -54,12 +56,13 @@ TEST_F(HelpWindowsTest, AboutWindowLinksKeepItOpen) {
 
     // The button, then each logo: an empty picture has no size and cannot be
     // clicked, so these clicks also prove that the logo files load.
-    const sf::Vector2f points[] = {{82 + 118, 90 + 24}, {16 + 100, 154 + 60}, {14 + 60, 350 + 40}, {210 + 60, 330 + 50}};
+    const sf::Vector2f points[] = {
+        {82 + 118, 90 + 24}, {16 + 100, 154 + 60}, {14 + 60, 350 + 40}, {210 + 60, 330 + 50}};
     for (const sf::Vector2f& p : points)
         clickInDialog(kName, p.x, p.y);
-    EXPECT_EQ(scripted.links->opened, (std::vector<std::string>{"mailto:tavilon@example.org", "https://tavilon.org/",
-                                                                "https://www.sfml-dev.org/",
-                                                                "https://github.com/ocornut/imgui"}));
+    EXPECT_EQ(scripted.links->opened,
+              (std::vector<std::string>{"mailto:tavilon@example.org", "https://tavilon.org/",
+                                        "https://www.sfml-dev.org/", "https://github.com/ocornut/imgui"}));
     EXPECT_EQ(window(kName), dialog);
 }
 

@@ -13,7 +13,7 @@ TEST_F(LabelWindowsTest, CreateHelloFollowsThePointerAndEmptyCancelOrCloseAddNot
     for (float x : {-1.f, 220.f, 0.f}) {
         chooseMenuItem("New Label");
         typeText(x < 0 ? "" : "Hi");
-        x < 0 ? key(sf::Keyboard::Enter) : x > 0 ? clickInDialog(kNew, x, 86) : clickCloseButton(kNew);
+        x<0 ? key(sf::Keyboard::Enter) : x> 0 ? clickInDialog(kNew, x, 86) : clickCloseButton(kNew);
         EXPECT_EQ(window(kNew), nullptr) << x;
         EXPECT_TRUE(app->labels.empty()) << x;
         // (Return then reaches the empty drawing, whose first-strand rule marks it changed.)

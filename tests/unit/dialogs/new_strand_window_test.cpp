@@ -47,7 +47,10 @@ TEST_F(NewStrandWindowTest, LayoutFilterAndReturnBuildAStrandThatFollowsThePoint
 
 TEST_F(NewStrandWindowTest, EmptyCreateCancelAndCloseAddNothingWhileCreateBuilds) {
     // x is the client-area x of the button clicked: Create at 175, Cancel at 425; 0: close button.
-    const struct { const char* typed; float x; } rows[] = {{"", 175}, {"gatc", 425}, {"gatc", 0}};
+    const struct {
+        const char* typed;
+        float x;
+    } rows[] = {{"", 175}, {"gatc", 425}, {"gatc", 0}};
     for (const auto& r : rows) {
         chooseMenuItem("New Strand");
         typeText(r.typed);

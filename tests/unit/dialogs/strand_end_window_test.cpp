@@ -40,7 +40,10 @@ TEST_F(StrandEndWindowTest, ApplyReturnCancelAndClose) {
     Strand& strand = addStrand(100, 200, "GAT");
     auto ends = [&] { return strand.getFiveLabel().getText() + " " + strand.getThreeLabel().getText(); };
     // Cancel (x 196), the close button (0) and an Apply (72) that changes nothing keep the drawing clean.
-    const struct { const char* typed; float x; } rows[] = {{"abc", 196}, {"abc", 0}, {"", 72}};
+    const struct {
+        const char* typed;
+        float x;
+    } rows[] = {{"abc", 196}, {"abc", 0}, {"", 72}};
     for (const auto& r : rows) {
         OpenStrandEndWindow(*app);
         typeText(r.typed);

@@ -14,15 +14,24 @@ TEST(SequenceText, OnlyBaseLettersCountInEitherCase) {
     const Case cases[] = {
         {"GCATU", {0, 1, 2, 3, 4}, "GCATU"},
         {"gcatu", {0, 1, 2, 3, 4}, "GCATU"},
-        {"A C-G", {2, 1, 0}, "ACG"},          // spaces and dashes are skipped
-        {"5' - GCA- 3'", {0, 1, 2}, "GCA"},   // a copied strand's default end texts hold no letter
+        {"A C-G", {2, 1, 0}, "ACG"},            // spaces and dashes are skipped
+        {"5' - GCA- 3'", {0, 1, 2}, "GCA"},     // a copied strand's default end texts hold no letter
         {"Cat - G - 3'", {1, 2, 3, 0}, "CATG"}, // end texts with base letters do add bases
         {"", {}, ""},
         {"5' - - 3'\n\t xyz 0123 !", {}, ""},
         // Bytes of multi-byte characters never count, even when their values
         // are high: "é" (C3 A9), "ü" (C3 BC), and B, D, N are no bases.
-        {"\xC3\xA9" "a" "\xC3\xBC" "BDNt", {2, 3}, "AT"},
-        {"\xFF\x80" "c" "\xC3\xA9", {1}, "C"},
+        {"\xC3\xA9"
+         "a"
+         "\xC3\xBC"
+         "BDNt",
+         {2, 3},
+         "AT"},
+        {"\xFF\x80"
+         "c"
+         "\xC3\xA9",
+         {1},
+         "C"},
         {std::string("G\0C", 3), {0, 1}, "GC"}, // a NUL does not end the text
     };
     for (const Case& c : cases) {

@@ -30,8 +30,10 @@ TEST(UtfText, WellFormedTextRoundTrips) {
 TEST(UtfText, IllFormedTextBecomesReplacementCharacters) {
     const std::u16string r1(1, replacement), r2(2, replacement), r3(3, replacement), r4(4, replacement);
     const std::pair<std::string, std::u16string> utf8Cases[] = {
-        {"a\x80" "b", {u'a', replacement, u'b'}}, // a stray continuation byte
-        {"\xC0\xC1\xF5\xFF", r4},                   // bytes that never occur
+        {"a\x80"
+         "b",
+         {u'a', replacement, u'b'}}, // a stray continuation byte
+        {"\xC0\xC1\xF5\xFF", r4},    // bytes that never occur
         // Overlong forms of "/": each byte counts on its own, since the lead
         // byte is rejected at its second byte.
         {"\xC0\xAF", r2},
@@ -41,8 +43,12 @@ TEST(UtfText, IllFormedTextBecomesReplacementCharacters) {
         {"\xF4\x90\x80\x80", r4}, // above U+10FFFF
         // Truncated: the well-formed prefix is one replacement and the byte
         // that broke it is read afresh; at the end nothing is read beyond it.
-        {"\xE2\x82" "A", {replacement, u'A'}},
-        {"\xF0\x9F\x98" "\xC3\xA9", {replacement, 0x00E9}},
+        {"\xE2\x82"
+         "A",
+         {replacement, u'A'}},
+        {"\xF0\x9F\x98"
+         "\xC3\xA9",
+         {replacement, 0x00E9}},
         {"G\xF0\x9F", {u'G', replacement}},
         {"\xC3", r1},
     };

@@ -52,8 +52,9 @@ inline void press(gui::Gui& g, sf::Keyboard::Key code, sf::Uint32 unicode = 0) {
 inline void type(gui::Gui& g, const std::string& s) {
     for (char c : s) {
         const char lower = static_cast<char>(c | 0x20);
-        const auto k = lower >= 'a' && lower <= 'z' ? static_cast<sf::Keyboard::Key>(sf::Keyboard::A + (lower - 'a'))
-                                                    : sf::Keyboard::Unknown;
+        const auto k = lower >= 'a' && lower <= 'z'
+                           ? static_cast<sf::Keyboard::Key>(sf::Keyboard::A + (lower - 'a'))
+                           : sf::Keyboard::Unknown;
         press(g, k, static_cast<unsigned char>(c));
     }
 }

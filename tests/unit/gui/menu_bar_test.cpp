@@ -10,7 +10,9 @@ using namespace gui_events;
 
 namespace {
 
-sf::Vector2f centre(const sf::FloatRect& r) { return {r.left + r.width / 2.f, r.top + r.height / 2.f}; }
+sf::Vector2f centre(const sf::FloatRect& r) {
+    return {r.left + r.width / 2.f, r.top + r.height / 2.f};
+}
 
 // The editor's bar, 20 px high, queueing its item clicks with id 0 and counting enters and leaves.
 MenuBar* buildMenu(Gui& g, int& entered, int& left) {

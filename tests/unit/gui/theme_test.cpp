@@ -10,8 +10,12 @@
 using namespace gui;
 
 namespace {
-auto rgba(const ImVec4& c) { return std::make_tuple(c.x, c.y, c.z, c.w); }
-long lines(const std::string& s) { return std::count(s.begin(), s.end(), '\n'); }
+auto rgba(const ImVec4& c) {
+    return std::make_tuple(c.x, c.y, c.z, c.w);
+}
+long lines(const std::string& s) {
+    return std::count(s.begin(), s.end(), '\n');
+}
 } // namespace
 
 TEST(GuiTheme, ParsesSettingsColoursAndCommentsAndRejectsBadLinesWhole) {
@@ -23,14 +27,17 @@ TEST(GuiTheme, ParsesSettingsColoursAndCommentsAndRejectsBadLinesWhole) {
     ASSERT_TRUE(theme.parse(text, error)) << error;
     EXPECT_EQ(theme.textSize(), 20u);
     const ImVec4* colors = theme.style().Colors;
-    EXPECT_EQ(rgba(colors[ImGuiCol_WindowBg]), rgba({30.f / 255.f, 30.f / 255.f, 30.f / 255.f, 240.f / 255.f}));
-    EXPECT_EQ(rgba(colors[ImGuiCol_Button]), rgba({1.f, 0.f, 51.f / 255.f, 1.f})) << "alpha defaults to opaque";
+    EXPECT_EQ(rgba(colors[ImGuiCol_WindowBg]),
+              rgba({30.f / 255.f, 30.f / 255.f, 30.f / 255.f, 240.f / 255.f}));
+    EXPECT_EQ(rgba(colors[ImGuiCol_Button]), rgba({1.f, 0.f, 51.f / 255.f, 1.f}))
+        << "alpha defaults to opaque";
     EXPECT_FLOAT_EQ(theme.style().FrameRounding, 3.f);
     EXPECT_FLOAT_EQ(theme.style().FramePadding.y, 5.f);
 
     const Theme builtIn;
-    for (const char* line : {"WindowBg = 30 30\n", "WindowBg = 300 0 0\n", "Nonsense = 1\n", "FrameRounding\n",
-                             "FrameRounding = soft\n", "TextSize = 2\n", "FramePadding = 4\n"}) {
+    for (const char* line :
+         {"WindowBg = 30 30\n", "WindowBg = 300 0 0\n", "Nonsense = 1\n", "FrameRounding\n",
+          "FrameRounding = soft\n", "TextSize = 2\n", "FramePadding = 4\n"}) {
         Theme bad;
         std::istringstream badText(std::string("FrameRounding = 9\n") + line);
         EXPECT_FALSE(bad.parse(badText, error)) << line;
@@ -44,7 +51,8 @@ TEST(GuiTheme, ShippedBlackThemeLoadsAndAMissingOneFallsBackWithOneMessage) {
     const std::string path = sourceDir() + "/objects/Black.conf";
     ASSERT_TRUE(g.loadTheme(path));
     // Dark: the window background is darker than the text.
-    const ImVec4 bg = g.theme().style().Colors[ImGuiCol_WindowBg], text = g.theme().style().Colors[ImGuiCol_Text];
+    const ImVec4 bg = g.theme().style().Colors[ImGuiCol_WindowBg],
+                 text = g.theme().style().Colors[ImGuiCol_Text];
     EXPECT_LT(bg.x + bg.y + bg.z, 0.6f);
     EXPECT_GT(text.x + text.y + text.z, 2.4f);
     EXPECT_NE(Theme::cached(path), nullptr);
@@ -55,7 +63,8 @@ TEST(GuiTheme, ShippedBlackThemeLoadsAndAMissingOneFallsBackWithOneMessage) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("/nonexistent/objects/Black.conf"), std::string::npos);
     EXPECT_EQ(lines(err), 1);
-    EXPECT_EQ(rgba(fresh.theme().style().Colors[ImGuiCol_WindowBg]), rgba(Theme().style().Colors[ImGuiCol_WindowBg]));
+    EXPECT_EQ(rgba(fresh.theme().style().Colors[ImGuiCol_WindowBg]),
+              rgba(Theme().style().Colors[ImGuiCol_WindowBg]));
     EXPECT_EQ(fresh.themeTextSize(), 18u);
 
     // Widgets that load a missing theme say so once and keep the gui's look.
@@ -67,7 +76,8 @@ TEST(GuiTheme, ShippedBlackThemeLoadsAndAMissingOneFallsBackWithOneMessage) {
 
 TEST(GuiTheme, FontLoadingReportsAMissingOrBogusFileAndMeasuresEverySize) {
     Gui g;
-    for (const std::string& path : {std::string("/nonexistent/DejaVuSans.ttf"), sourceDir() + "/objects/Black.conf"}) {
+    for (const std::string& path :
+         {std::string("/nonexistent/DejaVuSans.ttf"), sourceDir() + "/objects/Black.conf"}) {
         testing::internal::CaptureStderr();
         EXPECT_FALSE(g.setGlobalFont(path)); // missing, or readable but no font
         const std::string err = testing::internal::GetCapturedStderr();

@@ -46,10 +46,12 @@ TEST(GuiInput, ButtonClickRunsOnceOnReleaseInsideItsPixelRect) {
     d.create->bindCallback(Trigger::Clicked, [&] { ++clicks; });
     const float x = 200.f + 100.f, y = d.top + 70.f; // the button's top-left corner in window pixels
     // Press at one point and release at another (offsets from the corner), then move on.
-    const struct { float px, py, rx, ry; int after; } rows[] = {
-        {75, 16, 75, 16, 1}, {2, 2, 2, 2, 2}, {148, 30, 148, 30, 3}, // just inside the corners
-        {-3, 16, -3, 16, 3}, {75, 35, 75, 35, 3},                    // just outside
-        {75, 16, 300, 16, 3}};                                       // released elsewhere
+    const struct {
+        float px, py, rx, ry;
+        int after;
+    } rows[] = {{75, 16, 75, 16, 1}, {2, 2, 2, 2, 2},     {148, 30, 148, 30, 3}, // just inside the corners
+                {-3, 16, -3, 16, 3}, {75, 35, 75, 35, 3},                        // just outside
+                {75, 16, 300, 16, 3}};                                           // released elsewhere
     for (const auto& r : rows) {
         const int before = clicks;
         d.g.handleEvent(moved(x + r.px, y + r.py));
@@ -80,15 +82,21 @@ TEST(GuiInput, EditBoxFiltersTakeEffectAtOnceAndKeepTheCursor) {
     });
     // Each row: an outside setText first (what a paste shortcut does between events: the
     // whole live text is replaced), then keys typed ('<' is Left, '\b' Backspace).
-    const struct { const char* set; const char* keys; const char* text; int changes; } rows[] = {
-        {nullptr, "x", "", 1},       {nullptr, "g", "G", 2},      {nullptr, "A5|t", "GAT", 6},
-        {"ACGT", "c", "ACGTC", 7},   {nullptr, "\b", "ACGT", 8}, // Backspace is an edit too
-        {nullptr, "<xa", "ACGAT", 10}}; // x is dropped where the cursor is, a lands between G and T
+    const struct {
+        const char* set;
+        const char* keys;
+        const char* text;
+        int changes;
+    } rows[] = {{nullptr, "x", "", 1},        {nullptr, "g", "G", 2},     {nullptr, "A5|t", "GAT", 6},
+                {"ACGT", "c", "ACGTC", 7},    {nullptr, "\b", "ACGT", 8}, // Backspace is an edit too
+                {nullptr, "<xa", "ACGAT", 10}}; // x is dropped where the cursor is, a lands between G and T
     for (const auto& r : rows) {
         if (r.set) d.box->setText(r.set);
         for (const char* k = r.keys; *k; ++k) {
-            if (*k == '<' || *k == '\b') press(d.g, *k == '<' ? sf::Keyboard::Left : sf::Keyboard::Backspace);
-            else type(d.g, std::string(1, *k));
+            if (*k == '<' || *k == '\b')
+                press(d.g, *k == '<' ? sf::Keyboard::Left : sf::Keyboard::Backspace);
+            else
+                type(d.g, std::string(1, *k));
         }
         EXPECT_EQ(d.box->getText(), r.text) << r.keys;
         EXPECT_EQ(changes, r.changes) << r.keys;

@@ -8,9 +8,8 @@
 #include "tests/unit/test_support.h"
 
 #include <SFML/Window/Event.hpp>
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -31,9 +30,10 @@ class ModelTest : public ::testing::Test {
         state.strands.push_back(std::make_unique<Strand>(state));
         Strand& strand = *state.strands.back();
         for (std::size_t i = 0; i < points.size(); ++i)
-            strand.addBase(std::make_unique<BaseObject>(state, points[i].x, points[i].y,
-                                                        letters.empty() ? BaseKind::G : baseKindOfLetter(letters[i])),
-                           i != 0);
+            strand.addBase(
+                std::make_unique<BaseObject>(state, points[i].x, points[i].y,
+                                             letters.empty() ? BaseKind::G : baseKindOfLetter(letters[i])),
+                i != 0);
         return strand;
     }
     // A strand of `letters` from `start`, one base every `step`.
@@ -71,7 +71,7 @@ class ModelTest : public ::testing::Test {
 // Whether a point lies within `tol` of (x, y) on both axes.
 inline ::testing::AssertionResult vecNear(sf::Vector2f v, double x, double y, double tol) {
     if (std::abs(v.x - x) <= tol && std::abs(v.y - y) <= tol) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << v.x << ", " << v.y << ") is not within " << tol << " of (" << x
-                                         << ", " << y << ")";
+    return ::testing::AssertionFailure()
+           << "(" << v.x << ", " << v.y << ") is not within " << tol << " of (" << x << ", " << y << ")";
 }
 #define EXPECT_VEC_NEAR(actual, ex, ey, tol) EXPECT_TRUE(vecNear((actual), (ex), (ey), (tol)))

@@ -30,8 +30,13 @@ TEST_F(StrandLayoutTest, SpacingEvensOutTheSelectedRun) {
 
     // The run reaches from the first to the last selected base, unselected
     // ones included; labels only move when it touches a strand end.
-    Strand& strand = strandAt(
-        {{0.f, 0.f}, {100.f, 50.f}, {130.f, -20.f}, {150.f, 30.f}, {170.f, 10.f}, {400.f, 80.f}, {500.f, 0.f}});
+    Strand& strand = strandAt({{0.f, 0.f},
+                               {100.f, 50.f},
+                               {130.f, -20.f},
+                               {150.f, 30.f},
+                               {170.f, 10.f},
+                               {400.f, 80.f},
+                               {500.f, 0.f}});
     const sf::Vector2f five = strand.getFiveLabel().getPosition();
     base(strand, 1).select();
     base(strand, 5).select();
@@ -136,7 +141,8 @@ TEST_F(StrandLayoutTest, AlignToNeighbourRowOrColumn) {
     for (const Case& c : cases) {
         moving.moveTo(reference.getPosition() + c.offset);
         alignToNeighbour(reference, moving);
-        EXPECT_VEC_NEAR(moving.getPosition(), c.landing.x, c.landing.y, 1e-3) << c.offset.x << "," << c.offset.y;
+        EXPECT_VEC_NEAR(moving.getPosition(), c.landing.x, c.landing.y, 1e-3)
+            << c.offset.x << "," << c.offset.y;
     }
     // While dragged the element lands on the row and keeps its offset.
     pointerAt(203.f, 162.f);

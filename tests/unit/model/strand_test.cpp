@@ -43,11 +43,11 @@ TEST_F(StrandTest, EndLabelsFollowTheEndBases) {
     Strand strand(state);
     strand.addBase(std::make_unique<BaseObject>(state, 100.f, 100.f, BaseKind::G), false);
     strand.addBase(std::make_unique<BaseObject>(state, 150.f, 100.f, BaseKind::C), true);
-    EXPECT_VEC_NEAR(strand.getThreeLabel().getPosition(), 150.f + 2.5f * base(strand, 1).getLocalBounds().width,
-                    100.f, 1e-3);
+    EXPECT_VEC_NEAR(strand.getThreeLabel().getPosition(),
+                    150.f + 2.5f * base(strand, 1).getLocalBounds().width, 100.f, 1e-3);
     strand.addBase(std::make_unique<BaseObject>(state, 100.f, 40.f, BaseKind::A), false);
-    EXPECT_VEC_NEAR(strand.getFiveLabel().getPosition(), 100.f, 40.f - 2.5f * base(strand, 0).getLocalBounds().height,
-                    1e-3);
+    EXPECT_VEC_NEAR(strand.getFiveLabel().getPosition(), 100.f,
+                    40.f - 2.5f * base(strand, 0).getLocalBounds().height, 1e-3);
     strand.addBase(std::make_unique<BaseObject>(state, 200.f, 150.f, BaseKind::T), true);
     const sf::FloatRect tb = base(strand, 3).getLocalBounds();
     const float d = std::sqrt(0.5f) * 2.5f;
@@ -100,7 +100,9 @@ TEST_F(StrandTest, ConnectorsMeetTheLabelOnTheFacingSide) {
         // by sin|phi| cos|phi| w/2 = -0.0990 w/2.
         {{0.f, 90.f}, {w / 2.f + 3.f, 90.f + 0.0990099f * w / 2.f}, -1.f},
         // Below right at 60 degrees: along the top edge, left of centre.
-        {{100.f + dx, 100.f + dy}, {100.f + dx - h / (2.f * std::sqrt(3.f)), 100.f + dy - h / 2.f - 3.f}, -1.f},
+        {{100.f + dx, 100.f + dy},
+         {100.f + dx - h / (2.f * std::sqrt(3.f)), 100.f + dy - h / 2.f - 3.f},
+         -1.f},
     };
     auto fitTo = [&](sf::Vector2f label) {
         strand.setEndPositions(label, {300.f, 300.f});
@@ -285,7 +287,8 @@ TEST_F(StrandTest, MovingAndRescalingTheWholeStrand) {
     EXPECT_VEC_NEAR(base(strand, 0).getPosition(), 400.f, 300.f, 1e-4);
     EXPECT_VEC_NEAR(base(strand, 2).getPosition(), 500.f, 300.f, 1e-4);
     EXPECT_VEC_NEAR(strand.getFiveLabel().getPosition(), five.x + 300.f, five.y + 200.f, 1e-3);
-    EXPECT_NEAR(strand.getLinks()[1].getPosition().x, 500.f - 0.6f * base(strand, 2).getLocalBounds().width, 1e-3);
+    EXPECT_NEAR(strand.getLinks()[1].getPosition().x, 500.f - 0.6f * base(strand, 2).getLocalBounds().width,
+                1e-3);
 
     state.previousZoomSize = 30.f;
     state.zoomSize = 60.f;
@@ -303,8 +306,9 @@ TEST_F(StrandTest, LazyLayoutMatchesFullLayout) {
     Strand& strand = addStrand("G", {300.f, 300.f});
     for (int i = 1; i <= 30; ++i) {
         const float x = 300.f + 37.f * static_cast<float>(i);
-        strand.addBase(std::make_unique<BaseObject>(state, i % 2 ? x : 600.f - x, 300.f + ((i % 3) - 1) * 23.f, i % 5),
-                       i % 2 == 1);
+        strand.addBase(
+            std::make_unique<BaseObject>(state, i % 2 ? x : 600.f - x, 300.f + ((i % 3) - 1) * 23.f, i % 5),
+            i % 2 == 1);
     }
     expectFullyFitted(strand, "building");
     // A pointer move with nothing dragged leaves nothing to refit.
@@ -356,8 +360,9 @@ TEST_F(StrandTest, PointerMovesReachEveryDraggedElementAndNoOther) {
     // Group drag of bases 1 and 3 and the 5' label, started from outside.
     pointerAt(0.f, 0.f);
     NameLabel& five = strand.getFiveLabel();
-    for (DraggableLabel* e : {static_cast<DraggableLabel*>(&base(strand, 1)),
-                              static_cast<DraggableLabel*>(&base(strand, 3)), static_cast<DraggableLabel*>(&five)}) {
+    for (DraggableLabel* e :
+         {static_cast<DraggableLabel*>(&base(strand, 1)), static_cast<DraggableLabel*>(&base(strand, 3)),
+          static_cast<DraggableLabel*>(&five)}) {
         e->select();
         e->startDrag();
     }
