@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/main_loop.h"
 #include "edit/drawing_ops.h"
+#include "model/base_kind.h"
 #include "model/base_object.h"
 #include "model/label.h"
 #include "model/strand.h"
@@ -24,30 +25,13 @@ void panDrawing(AppState& app, const sf::Event& event) {
     }
 }
 
-int kindFromKey(sf::Keyboard::Key key) {
-    switch (key) {
-    case sf::Keyboard::G:
-        return 0;
-    case sf::Keyboard::C:
-        return 1;
-    case sf::Keyboard::A:
-        return 2;
-    case sf::Keyboard::T:
-        return 3;
-    case sf::Keyboard::U:
-        return 4;
-    default:
-        return -1;
-    }
-}
-
 void startFirstStrand(AppState& app, const sf::Event& event) {
     app.newStrand = nullptr;
     if (!app.strands.empty() || event.type != sf::Event::KeyPressed || anyDialogOpen(app)) return;
     app.unsavedChanges = true;
     app.strands.push_back(std::make_unique<Strand>(app));
     app.newStrand = app.strands.back().get();
-    int kind = kindFromKey(event.key.code);
+    int kind = baseKindOfKey(event.key.code);
     // Any other key leaves the strand empty; the next event's sweep removes it.
     if (kind >= 0)
         app.newStrand->addBase(

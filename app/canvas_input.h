@@ -19,5 +19,3 @@ void startFirstStrand(AppState& app, const sf::Event& event);
 // Starts, grows and ends the selection box.
 void updateSelectionBox(AppState& app, const sf::Event& event);
 
-// The base kind of a letter key (G, C, A, T, U), or -1 for any other key.
-int kindFromKey(sf::Keyboard::Key key);

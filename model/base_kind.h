@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Window/Keyboard.hpp>
 #include <string>
 
 // The base letters as integers. The order G, C, A, T, U is the order used
@@ -20,6 +21,24 @@ inline bool isValidBaseKind(int kind) {
 inline std::string baseLetter(int kind) {
     static const char* const letters[BaseKind::Count] = {"G", "C", "A", "T", "U"};
     return isValidBaseKind(kind) ? letters[kind] : "";
+}
+
+// The kind a letter key types (G, C, A, T or U); -1 for any other key.
+inline int baseKindOfKey(sf::Keyboard::Key key) {
+    switch (key) {
+    case sf::Keyboard::G:
+        return BaseKind::G;
+    case sf::Keyboard::C:
+        return BaseKind::C;
+    case sf::Keyboard::A:
+        return BaseKind::A;
+    case sf::Keyboard::T:
+        return BaseKind::T;
+    case sf::Keyboard::U:
+        return BaseKind::U;
+    default:
+        return -1;
+    }
 }
 
 // The kind of an upper- or lower-case letter G, C, A, T or U; -1 for anything else.

@@ -23,24 +23,6 @@ float distance(sf::Vector2f a, sf::Vector2f b) {
     return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
-// The kind a letter key types; -1 for any other key.
-int kindOfKey(sf::Keyboard::Key key) {
-    switch (key) {
-    case sf::Keyboard::G:
-        return BaseKind::G;
-    case sf::Keyboard::C:
-        return BaseKind::C;
-    case sf::Keyboard::A:
-        return BaseKind::A;
-    case sf::Keyboard::T:
-        return BaseKind::T;
-    case sf::Keyboard::U:
-        return BaseKind::U;
-    default:
-        return -1;
-    }
-}
-
 LinkLine makeLine(sf::Vector2f size) {
     return LinkLine(size);
 }
@@ -512,7 +494,7 @@ void Strand::applyLetterKey(const sf::Event& event) {
             }
         }
     }
-    const int kind = kindOfKey(event.key.code);
+    const int kind = baseKindOfKey(event.key.code);
     if (selectedCount == 1) {
         state.unsavedChanges = true;
         if (kind >= 0) lastSelected->setKind(kind);
