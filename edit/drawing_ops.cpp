@@ -6,7 +6,6 @@
 #include "model/strand.h"
 
 #include <algorithm>
-#include <cmath>
 
 void deleteSelectedLabel(DrawingState& state) {
     Label* label = selectedLabel(state);
@@ -80,12 +79,6 @@ sf::FloatRect drawingBounds(const DrawingState& state) {
         minY = std::min(minY, p.y + b.top - b.height / 2.f);
     });
     return {minX, minY, maxX - minX, maxY - minY};
-}
-
-float distanceBetween(sf::Vector2f a, sf::Vector2f b) {
-    double dx = static_cast<double>(a.x) - b.x;
-    double dy = static_cast<double>(a.y) - b.y;
-    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
 void deleteActiveStrand(DrawingState& state) {

@@ -17,12 +17,6 @@ float toDegrees(float radians) {
     return radians * 180.f / 3.14159f;
 }
 
-float distance(sf::Vector2f a, sf::Vector2f b) {
-    const double dx = static_cast<double>(a.x) - b.x;
-    const double dy = static_cast<double>(a.y) - b.y;
-    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
-}
-
 LinkLine makeLine(sf::Vector2f size) {
     return LinkLine(size);
 }
@@ -278,7 +272,7 @@ void Strand::fitLink(std::size_t index, float thickness) {
     LinkLine& link = links[index];
     link.setPosition(b);
     link.setRotation(toDegrees(theta));
-    link.setSize({distance(a, b), thickness});
+    link.setSize({distanceBetween(a, b), thickness});
 }
 
 void Strand::fitConnectors(float thickness) {
@@ -322,7 +316,7 @@ void Strand::fitConnector(const NameLabel& label, const BaseObject& base, LinkLi
                          fp.y + std::sin(phi) * fb.height * 3.f / 4.f};
     connector.setPosition(p);
     connector.setRotation(phiDeg + 180.f);
-    connector.setSize({distance(p, q), thickness});
+    connector.setSize({distanceBetween(p, q), thickness});
 }
 
 // ---- Drawing and events ----
@@ -501,8 +495,8 @@ void Strand::applyLetterKey(const sf::Event& event) {
     } else if (selectedCount == 0) {
         state.unsavedChanges = true;
         const sf::Vector2f pointer = state.pointerPosition;
-        const float toFirst = distance(pointer, bases.front()->getPosition());
-        const float toLast = distance(pointer, bases.back()->getPosition());
+        const float toFirst = distanceBetween(pointer, bases.front()->getPosition());
+        const float toLast = distanceBetween(pointer, bases.back()->getPosition());
         // A tie goes to the 3' end, the usual direction of writing.
         const bool atThreeEnd = toLast <= toFirst;
         if (kind >= 0) addBase(std::make_unique<BaseObject>(state, pointer.x, pointer.y, kind), atThreeEnd);
@@ -593,4 +587,10 @@ void Strand::setColor(sf::Color c) {
     color = c;
     for (const auto& base : bases)
         base->setColor(c);
+}
+
+float distanceBetween(sf::Vector2f a, sf::Vector2f b) {
+    const double dx = static_cast<double>(a.x) - b.x;
+    const double dy = static_cast<double>(a.y) - b.y;
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }

@@ -194,3 +194,6 @@ class Strand {
 // it to the reference lies strictly within 45 degrees of the horizontal,
 // otherwise on its column. A dragged element keeps its drag offset.
 void alignToNeighbour(const DraggableLabel& reference, DraggableLabel& moving);
+
+// Euclidean distance, computed in double precision.
+float distanceBetween(sf::Vector2f a, sf::Vector2f b);
