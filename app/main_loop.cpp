@@ -105,17 +105,18 @@ void processEvent(AppState& app, const sf::Event& event) {
 
 void drawFrame(AppState& app) {
     app.currentTarget = &app.mainWindow;
-    app.mainWindow.clear(sf::Color::White);
     // The whole drawing in one batch (as many draw calls as texture changes,
-    // normally one, and nothing outside the window), recorded so that an
-    // unchanged drawing is copied from the last picture instead.
+    // normally one, and nothing outside the window), recorded so that only
+    // what changed since the last picture is painted; the view's offset tells
+    // a pan.
     auto batch = std::make_unique<DrawingBatch>(app.mainWindow.getView(),
                                                 app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
     for (auto& strand : app.strands)
         strand->appendTo(*batch);
     for (auto& label : app.labels)
         label->appendTo(*batch);
-    app.drawingCache.paint(app.mainWindow, std::move(batch), app.mainWindow.getSettings().antialiasingLevel);
+    app.drawingCache.paint(app.mainWindow, std::move(batch), app.mainWindow.getSettings().antialiasingLevel,
+                           app.view.offset);
     if (app.boxActive) app.mainWindow.draw(app.selectionRect);
     app.gui.draw();
     app.mainWindow.display();

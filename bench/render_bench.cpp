@@ -60,7 +60,10 @@ void buildGrid(AppState& app, int strands, int perStrand, int perRow, float left
 
 struct FrameFigures {
     double mean = 0.0;
+    double median = 0.0;
     double worst = 0.0;
+    // How the timed frames were painted, counted by DrawingCache::Painting.
+    int paintings[5] = {};
 };
 
 // Moves the whole drawing by one pixel, to and fro, as panning would.
@@ -70,6 +73,7 @@ void nudge(AppState& app, int frame) {
         strand->shiftBack(d);
     for (auto& label : app.labels)
         label->shiftBack(d);
+    app.view.panBack(d);
 }
 
 // Mean and worst time of a frame; with `changing`, the drawing moves by a
@@ -81,6 +85,7 @@ FrameFigures timeFrames(AppState& app, int frames, bool changing = false) {
         glFinish();
     }
     FrameFigures f;
+    std::vector<double> times;
     for (int i = 0; i < frames; ++i) {
         if (changing) nudge(app, i);
         const auto t0 = Clock::now();
@@ -88,9 +93,13 @@ FrameFigures timeFrames(AppState& app, int frames, bool changing = false) {
         glFinish();
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
         f.mean += ms;
+        times.push_back(ms);
         f.worst = std::max(f.worst, ms);
+        ++f.paintings[static_cast<int>(app.drawingCache.lastPainting())];
     }
     f.mean /= frames;
+    std::sort(times.begin(), times.end());
+    f.median = times[times.size() / 2];
     return f;
 }
 
@@ -125,7 +134,13 @@ void breakdown(AppState& app, int frames) {
 }
 
 void report(const char* what, const FrameFigures& f) {
-    std::printf("%-64s mean %7.2f ms, worst %7.2f ms (target <= 16.7 ms)\n", what, f.mean, f.worst);
+    std::printf("%-58s mean %6.2f ms, median %6.2f ms, worst %6.2f ms (target <= 16.7 ms)\n", what, f.mean,
+                f.median, f.worst);
+    const char* names[] = {"direct", "whole", "copied", "repaired", "scrolled"};
+    std::printf("    painted:");
+    for (int k = 0; k < 5; ++k)
+        if (f.paintings[k]) std::printf(" %s %d", names[k], f.paintings[k]);
+    std::printf("\n");
 }
 
 } // namespace

@@ -4,13 +4,77 @@
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/View.hpp>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
 // The centre of the white square at the top-left of every font page: a solid
 // shape sampled there keeps exactly its own colour.
 const sf::Vector2f kWhite{1.f, 1.f};
+
+// ---- Triangles of a recording ----
+
+// sf::Vertex is three plain pairs of floats and bytes without padding, so
+// equal bytes mean equal triangles.
+static_assert(sizeof(sf::Vertex) == 5 * sizeof(float), "sf::Vertex has no padding");
+
+bool sameTriangle(const sf::Vertex* a, const sf::Vertex* b) {
+    return std::memcmp(a, b, 3 * sizeof(sf::Vertex)) == 0;
+}
+
+// The smallest box round triangles added to it.
+struct Box {
+    float left = std::numeric_limits<float>::max(), top = std::numeric_limits<float>::max();
+    float right = std::numeric_limits<float>::lowest(), bottom = std::numeric_limits<float>::lowest();
+
+    void add(const sf::Vertex* triangle, sf::Vector2f shift = {0.f, 0.f}) {
+        for (int k = 0; k < 3; ++k) {
+            const sf::Vector2f p = triangle[k].position + shift;
+            left = std::min(left, p.x);
+            top = std::min(top, p.y);
+            right = std::max(right, p.x);
+            bottom = std::max(bottom, p.y);
+        }
+    }
+    bool empty() const { return left > right; }
+    bool touches(const sf::FloatRect& area) const {
+        return left <= area.left + area.width && area.left <= right && top <= area.top + area.height &&
+               area.top <= bottom;
+    }
+    sf::FloatRect rect() const {
+        return empty() ? sf::FloatRect() : sf::FloatRect(left, top, right - left, bottom - top);
+    }
+};
+
+bool touches(const sf::Vertex* triangle, const sf::FloatRect& area, sf::Vector2f shift = {0.f, 0.f}) {
+    Box box;
+    box.add(triangle, shift);
+    return box.touches(area);
+}
+
+// Adds to `box` where the triangles `a` (na of them) and `b` (nb) differ: a
+// common start and end are skipped; a middle of equal length is compared
+// triangle by triangle (a move or a recolouring), one of unequal length
+// (bases added or removed, or coming into view) counts whole.
+void addDifference(const sf::Vertex* a, std::size_t na, const sf::Vertex* b, std::size_t nb, Box& box) {
+    const std::size_t shorter = std::min(na, nb);
+    std::size_t prefix = 0;
+    while (prefix < shorter && sameTriangle(a + 3 * prefix, b + 3 * prefix))
+        ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < shorter - prefix && sameTriangle(a + 3 * (na - 1 - suffix), b + 3 * (nb - 1 - suffix)))
+        ++suffix;
+    const std::size_t ma = na - prefix - suffix, mb = nb - prefix - suffix;
+    for (std::size_t i = prefix; i < prefix + std::max(ma, mb); ++i) {
+        const bool inA = i < prefix + ma, inB = i < prefix + mb;
+        if (inA && inB && sameTriangle(a + 3 * i, b + 3 * i)) continue;
+        if (inA) box.add(a + 3 * i);
+        if (inB) box.add(b + 3 * i);
+    }
+}
 
 } // namespace
 
@@ -198,6 +262,14 @@ void DrawingBatch::flush() {
         vertices.clear();
         return;
     }
+    // Triangles with the texture of the run before them join it, so that two
+    // recordings of the same texture changes have the same runs.
+    if (!runs.empty() && !runs.back().drawable && runs.back().texture == texture &&
+        runs.back().textureSize == texture->getSize()) {
+        runs.back().count = vertices.size() - runs.back().first;
+        recordedEnd = vertices.size();
+        return;
+    }
     Run run;
     run.texture = texture;
     run.textureSize = texture->getSize();
@@ -217,20 +289,93 @@ void DrawingBatch::replay(sf::RenderTarget& into) {
     }
 }
 
-bool DrawingBatch::sameAs(DrawingBatch& other) {
+// ---- Comparing two recordings ----
+
+bool DrawingBatch::comparableWith(DrawingBatch& earlier) {
     flush();
-    other.flush();
-    if (runs.size() != other.runs.size() || vertices.size() != other.vertices.size()) return false;
+    earlier.flush();
+    if (runs.size() != earlier.runs.size()) return false;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const Run& a = runs[i];
-        const Run& b = other.runs[i];
-        if (a.drawable || b.drawable || a.texture != b.texture || a.textureSize != b.textureSize ||
-            a.first != b.first || a.count != b.count)
+        const Run& a = earlier.runs[i];
+        const Run& b = runs[i];
+        if (a.drawable || b.drawable || a.texture != b.texture || a.textureSize != b.textureSize)
             return false;
     }
-    // sf::Vertex is three plain pairs of floats and bytes without padding, so
-    // equal bytes mean equal triangles.
-    static_assert(sizeof(sf::Vertex) == 5 * sizeof(float), "sf::Vertex has no padding");
-    return vertices.empty() ||
-           std::memcmp(vertices.data(), other.vertices.data(), vertices.size() * sizeof(sf::Vertex)) == 0;
+    return true;
+}
+
+bool DrawingBatch::damageSince(DrawingBatch& earlier, sf::FloatRect& damage) {
+    if (!comparableWith(earlier)) return false;
+    Box box;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Run& a = earlier.runs[i];
+        const Run& b = runs[i];
+        addDifference(earlier.vertices.data() + a.first, a.count / 3, vertices.data() + b.first, b.count / 3,
+                      box);
+    }
+    damage = box.rect();
+    return true;
+}
+
+sf::Vector2f DrawingBatch::firstMoveSince(DrawingBatch& earlier) {
+    if (!comparableWith(earlier)) return {0.f, 0.f};
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Run& a = earlier.runs[i];
+        const Run& b = runs[i];
+        for (std::size_t k = 0; k < std::min(a.count, b.count); ++k) {
+            const sf::Vector2f move = vertices[b.first + k].position - earlier.vertices[a.first + k].position;
+            if (move != sf::Vector2f(0.f, 0.f)) return move;
+        }
+    }
+    return {0.f, 0.f};
+}
+
+bool DrawingBatch::shiftedFrom(DrawingBatch& earlier, sf::Vector2f shift, const sf::FloatRect& area) {
+    if (!comparableWith(earlier)) return false;
+    // Positions are recomputed from moved elements, so they may differ from
+    // the earlier ones plus the shift in the last bits; far less than a
+    // rasteriser's sub-pixel grid (1/256 of a pixel) resolves.
+    const float tolerance = 1.f / 1024.f;
+    auto sameMoved = [&](const sf::Vertex& before, const sf::Vertex& now) {
+        const sf::Vector2f d = before.position + shift - now.position;
+        return std::abs(d.x) <= tolerance && std::abs(d.y) <= tolerance && before.color == now.color &&
+               before.texCoords == now.texCoords;
+    };
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const sf::Vertex* a = earlier.vertices.data() + earlier.runs[i].first;
+        const sf::Vertex* b = vertices.data() + runs[i].first;
+        const std::size_t na = earlier.runs[i].count / 3, nb = runs[i].count / 3;
+        std::size_t ia = 0, ib = 0;
+        for (;;) {
+            while (ia < na && !touches(a + 3 * ia, area, shift))
+                ++ia;
+            while (ib < nb && !touches(b + 3 * ib, area))
+                ++ib;
+            if (ia == na || ib == nb) {
+                if (ia != na || ib != nb) return false;
+                break;
+            }
+            for (int k = 0; k < 3; ++k)
+                if (!sameMoved(a[3 * ia + k], b[3 * ib + k])) return false;
+            ++ia;
+            ++ib;
+        }
+    }
+    return true;
+}
+
+void DrawingBatch::replayWithin(sf::RenderTarget& into, const sf::FloatRect& area) {
+    flush();
+    std::vector<sf::Vertex> inside;
+    for (const Run& run : runs) {
+        if (run.drawable) {
+            into.draw(*run.drawable);
+            continue;
+        }
+        inside.clear();
+        for (std::size_t k = run.first; k < run.first + run.count; k += 3)
+            if (touches(&vertices[k], area)) inside.insert(inside.end(), &vertices[k], &vertices[k] + 3);
+        if (!inside.empty())
+            into.draw(inside.data(), inside.size(), sf::Triangles, sf::RenderStates(run.texture));
+    }
 }

@@ -72,10 +72,25 @@ class DrawingBatch {
     // Draws everything recorded, in order, into `target` (whose view should
     // be the one recorded for).
     void replay(sf::RenderTarget& target);
-    // True when both recorded exactly the same triangles from the same
-    // textures, so they paint the same picture (closes both recordings' last runs). A recording that holds a
-    // drawable drawn on its own never counts as the same.
-    bool sameAs(DrawingBatch& other);
+
+    // ---- Comparing two recordings for a partial repaint ----
+    // Where this recording differs from `earlier`: the union of the bounds of
+    // every triangle that one of them has and the other has not in its place
+    // (empty when both paint the same). Outside it both paint the same
+    // pixels, so repainting it alone turns the earlier picture into this one.
+    // False when the two cannot be compared so (a drawable drawn on its own,
+    // different textures).
+    bool damageSince(DrawingBatch& earlier, sf::FloatRect& damage);
+    // The move of the first triangle that differs from `earlier`: when the
+    // whole drawing moved, how far it moved (zero when nothing differs).
+    sf::Vector2f firstMoveSince(DrawingBatch& earlier);
+    // True when the triangles of this recording that touch `area` are, in
+    // order, those of `earlier` that touched `area` before they moved by
+    // `shift`, so that the earlier picture moved by `shift` shows them.
+    bool shiftedFrom(DrawingBatch& earlier, sf::Vector2f shift, const sf::FloatRect& area);
+    // Draws, in order, only the recorded triangles that touch `area`; the
+    // target should clip to it (they may reach beyond).
+    void replayWithin(sf::RenderTarget& target, const sf::FloatRect& area);
 
   private:
     // A run of recorded triangles drawn with one texture, or a drawable.
@@ -87,6 +102,8 @@ class DrawingBatch {
         std::size_t count = 0;
     };
     void addSolidTriangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color color);
+    // Both recordings closed, with runs of the same textures and no drawable.
+    bool comparableWith(DrawingBatch& earlier);
     void setVisibleArea(const sf::View& view);
 
     // Null for a recording batch.

@@ -1,6 +1,12 @@
 #include "model/drawing_cache.h"
 
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/OpenGL.hpp>
+#include <SFML/Window/Context.hpp>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -9,45 +15,203 @@ bool sameView(const sf::View& a, const sf::View& b) {
            a.getRotation() == b.getRotation() && a.getViewport() == b.getViewport();
 }
 
+bool isWhole(sf::Vector2f v) {
+    return v.x == std::round(v.x) && v.y == std::round(v.y);
+}
+
+// True when `view` shows a target of `size` pixel for pixel: unturned, over
+// the whole target, a drawing unit a pixel, its corner on a whole pixel. Only
+// then is a box in the drawing also a box of pixels. `origin` is the drawing
+// point at the target's top-left corner.
+bool pixelForPixel(const sf::View& view, sf::Vector2u size, sf::Vector2f& origin) {
+    if (view.getRotation() != 0.f || view.getViewport() != sf::FloatRect(0.f, 0.f, 1.f, 1.f) ||
+        view.getSize() != sf::Vector2f(size))
+        return false;
+    origin = view.getCenter() - view.getSize() / 2.f;
+    return isWhole(origin);
+}
+
+// The drawing area shown by the pixels of `rect`, a pixel wider all round so
+// that it takes in every triangle that reaches into them.
+sf::FloatRect areaOf(const sf::IntRect& rect, sf::Vector2f origin) {
+    return {origin.x + static_cast<float>(rect.left) - 1.f, origin.y + static_cast<float>(rect.top) - 1.f,
+            static_cast<float>(rect.width) + 2.f, static_cast<float>(rect.height) + 2.f};
+}
+
+// Keeps drawing into `surface`, clears included, inside `rect` (pixels from its
+// top-left corner) while it lives.
+class Clip {
+  public:
+    Clip(sf::RenderTexture& surface, const sf::IntRect& rect) {
+        surface.setActive(true);
+        glEnable(GL_SCISSOR_TEST);
+        // GL counts rows from the bottom.
+        glScissor(rect.left, static_cast<GLint>(surface.getSize().y) - rect.top - rect.height, rect.width,
+                  rect.height);
+    }
+    // Copies between pictures (SFML's too) would be clipped as well.
+    ~Clip() { glDisable(GL_SCISSOR_TEST); }
+    Clip(const Clip&) = delete;
+    Clip& operator=(const Clip&) = delete;
+};
+
+// Framebuffer copies, which SFML does not offer for a part of a picture.
+struct FramebufferCopy {
+    PFNGLBINDFRAMEBUFFERPROC bind = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blit = nullptr;
+
+    FramebufferCopy() {
+        bind = reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(sf::Context::getFunction("glBindFramebuffer"));
+        blit = reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(sf::Context::getFunction("glBlitFramebuffer"));
+    }
+    bool available() const { return bind && blit; }
+
+    // Copies `rect` (pixels from the top-left) of `from` into `to`, moved by
+    // `shift` pixels, resolving the samples of a multisampled `from`.
+    void copy(sf::RenderTexture& from, sf::RenderTexture& to, const sf::IntRect& rect,
+              sf::Vector2i shift = {0, 0}) const {
+        GLint drawBuffer = 0, readBuffer = 0;
+        to.setActive(true);
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &drawBuffer);
+        from.setActive(true);
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &readBuffer);
+        bind(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readBuffer));
+        bind(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(drawBuffer));
+        // GL counts rows from the bottom.
+        const GLint bottom = static_cast<GLint>(from.getSize().y) - rect.top - rect.height;
+        blit(rect.left, bottom, rect.left + rect.width, bottom + rect.height, rect.left + shift.x,
+             bottom - shift.y, rect.left + rect.width + shift.x, bottom + rect.height - shift.y,
+             GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        // `from` stays the active target, as SFML believes.
+        bind(GL_FRAMEBUFFER, static_cast<GLuint>(readBuffer));
+    }
+};
+
+const FramebufferCopy& framebufferCopy() {
+    static const FramebufferCopy functions;
+    return functions;
+}
+
 } // namespace
 
-void DrawingCache::paint(sf::RenderTarget& target, std::unique_ptr<DrawingBatch> frame,
-                         unsigned antialiasing) {
-    copied = false;
-    const bool unchanged = previous && frame->sameAs(*previous) && target.getSize() == previousSize &&
-                           sameView(target.getView(), previousView);
-    if (!unchanged) pictureValid = false;
-    if (unchanged && !pictureFailed && (pictureValid || makePicture(target, antialiasing))) {
-        if (!pictureValid) {
-            picture->setView(target.getView());
-            picture->clear(sf::Color::White);
-            frame->replay(*picture);
-            picture->display();
-            pictureValid = true;
-        }
+void DrawingCache::paint(sf::RenderTarget& target, std::unique_ptr<DrawingBatch> frame, unsigned antialiasing,
+                         sf::Vector2f drawingOffset) {
+    if (!pictureFailed && makePictures(target, antialiasing)) {
+        painting = update(*frame, target.getView(), drawingOffset - previousOffset);
+        if (painting != Painting::Copied) kept[current]->display();
+        pictureValid = true;
         // Pixel for pixel, replacing the white of the cleared target.
         const sf::View saved = target.getView();
         target.setView(target.getDefaultView());
-        target.draw(sf::Sprite(picture->getTexture()), sf::RenderStates(sf::BlendNone));
+        target.draw(sf::Sprite(kept[current]->getTexture()), sf::RenderStates(sf::BlendNone));
         target.setView(saved);
-        copied = true;
     } else {
+        target.clear(sf::Color::White);
         frame->replay(target);
+        painting = Painting::Direct;
     }
     previous = std::move(frame);
     previousSize = target.getSize();
     previousView = target.getView();
+    previousOffset = drawingOffset;
 }
 
-bool DrawingCache::makePicture(sf::RenderTarget& target, unsigned antialiasing) {
+bool DrawingCache::makePictures(sf::RenderTarget& target, unsigned antialiasing) {
     const sf::Vector2u size = target.getSize();
-    if (picture && picture->getSize() == size && pictureAntialiasing == antialiasing) return true;
-    auto made = std::make_unique<sf::RenderTexture>();
-    if (!made->create(size.x, size.y, sf::ContextSettings(0, 0, antialiasing))) {
+    if (canvas && canvas->getSize() == size && pictureAntialiasing == antialiasing) return true;
+    pictureValid = false;
+    auto made = [&](unsigned samples) {
+        auto surface = std::make_unique<sf::RenderTexture>();
+        if (!surface->create(size.x, size.y, sf::ContextSettings(0, 0, samples))) surface.reset();
+        return surface;
+    };
+    canvas = made(antialiasing);
+    kept[0] = made(0);
+    kept[1] = made(0);
+    if (!canvas || !kept[0] || !kept[1] || !framebufferCopy().available()) {
+        std::fprintf(stderr,
+                     "Tavilon: no off-screen pictures (%u x %u); the drawing is painted whole each frame\n",
+                     size.x, size.y);
+        canvas.reset();
         pictureFailed = true;
         return false;
     }
-    picture = std::move(made);
     pictureAntialiasing = antialiasing;
+    return true;
+}
+
+DrawingCache::Painting DrawingCache::update(DrawingBatch& frame, const sf::View& view,
+                                            sf::Vector2f offsetChange) {
+    const sf::Vector2u size = canvas->getSize();
+    sf::FloatRect damage;
+    if (pictureValid && previous && size == previousSize && sameView(view, previousView) &&
+        frame.damageSince(*previous, damage)) {
+        // Only triangles without area differ (or none): they paint nothing.
+        if (damage.width <= 0.f || damage.height <= 0.f) return Painting::Copied;
+        sf::Vector2f origin;
+        if (pixelForPixel(view, size, origin)) {
+            // Two pixels of margin for smoothing and rounding at the edges.
+            const int left = std::max(0, static_cast<int>(std::floor(damage.left - origin.x)) - 2);
+            const int top = std::max(0, static_cast<int>(std::floor(damage.top - origin.y)) - 2);
+            const int right =
+                std::min(static_cast<int>(size.x),
+                         static_cast<int>(std::ceil(damage.left + damage.width - origin.x)) + 2);
+            const int bottom =
+                std::min(static_cast<int>(size.y),
+                         static_cast<int>(std::ceil(damage.top + damage.height - origin.y)) + 2);
+            if (right <= left || bottom <= top) return Painting::Copied;
+            // Up to half the picture, repairing beats painting it afresh.
+            const long area = static_cast<long>(right - left) * (bottom - top);
+            if (2 * area <= static_cast<long>(size.x) * size.y) {
+                repaint(frame, view, {sf::IntRect(left, top, right - left, bottom - top)});
+                return Painting::Repaired;
+            }
+            // A pan (its offset change says how far) or a move of everything
+            // (the first moved triangle says how far).
+            for (const sf::Vector2f shift : {offsetChange, frame.firstMoveSince(*previous)})
+                if (shift != sf::Vector2f(0.f, 0.f) && isWhole(shift) && scroll(frame, view, shift))
+                    return Painting::Scrolled;
+        }
+    }
+    canvas->setView(view);
+    canvas->clear(sf::Color::White);
+    frame.replay(*canvas);
+    framebufferCopy().copy(*canvas, *kept[current],
+                           sf::IntRect(0, 0, static_cast<int>(size.x), static_cast<int>(size.y)));
+    return Painting::Whole;
+}
+
+void DrawingCache::repaint(DrawingBatch& frame, const sf::View& view, const std::vector<sf::IntRect>& rects) {
+    const sf::Vector2f origin = view.getCenter() - view.getSize() / 2.f;
+    canvas->setView(view);
+    for (const sf::IntRect& rect : rects) {
+        if (rect.width <= 0 || rect.height <= 0) continue;
+        {
+            Clip clip(*canvas, rect);
+            canvas->clear(sf::Color::White);
+            frame.replayWithin(*canvas, areaOf(rect, origin));
+        }
+        framebufferCopy().copy(*canvas, *kept[current], rect);
+    }
+}
+
+bool DrawingCache::scroll(DrawingBatch& frame, const sf::View& view, sf::Vector2f shift) {
+    const sf::Vector2u size = canvas->getSize();
+    const int w = static_cast<int>(size.x), h = static_cast<int>(size.y);
+    const int dx = static_cast<int>(shift.x), dy = static_cast<int>(shift.y);
+    if (std::abs(dx) >= w || std::abs(dy) >= h) return false;
+    // The pixels that still show what they showed, now `shift` further on.
+    const sf::IntRect still(std::max(0, dx), std::max(0, dy), w - std::abs(dx), h - std::abs(dy));
+    const sf::Vector2f origin = view.getCenter() - view.getSize() / 2.f;
+    if (!frame.shiftedFrom(*previous, shift, areaOf(still, origin))) return false;
+
+    sf::RenderTexture& from = *kept[current];
+    current = 1 - current;
+    framebufferCopy().copy(from, *kept[current],
+                           sf::IntRect(still.left - dx, still.top - dy, still.width, still.height), {dx, dy});
+    // The strips beside and above or below what was kept came into view.
+    const sf::IntRect beside(dx > 0 ? 0 : w + dx, 0, std::abs(dx), h);
+    const sf::IntRect aboveOrBelow(0, dy > 0 ? 0 : h + dy, w, std::abs(dy));
+    repaint(frame, view, {beside, aboveOrBelow});
     return true;
 }

@@ -40,6 +40,11 @@ panned=$(shot panned)
 read -r cx2 cy2 <<<"$(centre_of "$panned" $RED)"
 check "right-drag pans horizontally" near "${cx2:-0}" $((cx + 60)) 3
 check "right-drag pans vertically" near "${cy2:-0}" $((cy + 40)) 3
+# Panning only moves the kept picture and paints what comes into view; a
+# pan there and back must leave exactly the picture it started from.
+drag 3 700 500 640 380
+drag 3 640 380 700 500
+check "a pan there and back gives the same picture" [ "$(compare -metric AE "$panned" "$(shot panned-back)" null: 2>&1)" = "0" ]
 
 # Back to the normal size, then a second strand pasted beside it, and P.
 press_key z

@@ -39,6 +39,9 @@ class DrawingBatchTest : public ModelTest {
         state.labels.push_back(std::make_unique<Label>(state, 150.f, 350.f, "AVAWA To, \"probe\"\t1"));
         state.labels.push_back(std::make_unique<Label>(state, 420.f, 380.f, "x"));
         state.labels.back()->select();
+        // New end texts take their connectors' fit from the next layout.
+        for (auto& strand : state.strands)
+            strand->layoutAll();
     }
 
     // Gathers the whole drawing into `batch`.
@@ -196,43 +199,78 @@ TEST_F(DrawingBatchTest, SkipsWhatLiesOutsideTheView) {
     EXPECT_FALSE(plain.isVisible({50.f, 210.f, 10.f, 10.f}));
 }
 
-TEST_F(DrawingBatchTest, RecordingsCompareByTheirTriangles) {
+TEST_F(DrawingBatchTest, RecordingsTellWhereTheyDiffer) {
     buildDrawing();
     const sf::View view(sf::FloatRect(0.f, 0.f, 520.f, 460.f));
+    sf::FloatRect damage;
+    auto damageOf = [&](DrawingBatch& now, DrawingBatch& before) {
+        damage = sf::FloatRect(-1.f, -1.f, -1.f, -1.f);
+        EXPECT_TRUE(now.damageSince(before, damage));
+        return damage;
+    };
     auto first = record(view);
     auto second = record(view);
-    EXPECT_TRUE(second->sameAs(*first));
+    EXPECT_EQ(damageOf(*second, *first), sf::FloatRect());
     // Recording keeps the triangles in closed runs rather than drawing them.
     EXPECT_EQ(first->pendingVertices(), 0u);
-    first->addSolidQuad({0.f, 0.f}, {1.f, 0.f}, {1.f, 1.f}, {0.f, 1.f}, sf::Color::Black);
+    first->addSolidQuad({500.f, 440.f}, {510.f, 440.f}, {510.f, 450.f}, {500.f, 450.f}, sf::Color::Black);
     EXPECT_EQ(first->pendingVertices(), 6u);
-    EXPECT_FALSE(second->sameAs(*first));
+    EXPECT_EQ(damageOf(*second, *first), sf::FloatRect(500.f, 440.f, 10.f, 10.f)) << "an added quad";
 
-    // Any change that shows makes a different recording: a move, a colour, a
-    // selection (circles show on screen only; recording never draws into the target).
+    // A moved base: its letter, its links and the selection circle round the
+    // next base, which the move does not touch, stay out of the box.
     BaseObject& moved = *state.strands[0]->getBases()[1];
-    moved.moveTo(moved.getPosition() + sf::Vector2f(1.f, 0.f));
+    const sf::Vector2f was = moved.getPosition();
+    moved.moveTo(was + sf::Vector2f(5.f, 3.f));
     state.strands[0]->layout();
     auto afterMove = record(view);
-    EXPECT_FALSE(afterMove->sameAs(*second));
+    damageOf(*afterMove, *second);
+    EXPECT_TRUE(damage.contains(was) && damage.contains(was + sf::Vector2f(5.f, 3.f)));
+    EXPECT_GT(damage.width, 30.f);
+    EXPECT_LT(damage.width, 3.f * 34.f + 10.f) << "the letter and its two links";
+    EXPECT_LT(damage.top + damage.height, 100.f);
+
+    // A recoloured strand: the box round it, nothing of the other strands.
     state.strands[1]->setColor(sf::Color::Red);
     auto recoloured = record(view);
-    EXPECT_FALSE(recoloured->sameAs(*afterMove));
+    damageOf(*recoloured, *afterMove);
+    const sf::Vector2f firstBase = state.strands[1]->getBases().front()->getPosition();
+    const sf::Vector2f lastBase = state.strands[1]->getBases().back()->getPosition();
+    EXPECT_TRUE(damage.contains(firstBase) && damage.contains(lastBase));
+    EXPECT_GT(damage.top, 80.f);
+
+    // A selection shows as the circle's box (circles show on screen only).
     sf::RenderTexture screen;
     state.currentTarget = state.screenTarget = &screen;
-    state.strands[0]->getBases()[0]->select();
+    auto onScreen = record(view);
+    BaseObject& circled = *state.strands[0]->getBases()[5];
+    circled.select();
     auto selected = record(view);
-    EXPECT_FALSE(selected->sameAs(*recoloured));
-    EXPECT_TRUE(record(view)->sameAs(*selected));
+    damageOf(*selected, *onScreen);
+    EXPECT_TRUE(damage.contains(circled.getPosition()));
+    EXPECT_LT(damage.width, 60.f);
+    EXPECT_EQ(damageOf(*record(view), *selected), sf::FloatRect());
 
-    // Something drawn on its own is never taken for unchanged.
+    // The whole drawing moved: the first moved triangle tells how far.
+    EXPECT_EQ(record(view)->firstMoveSince(*selected), sf::Vector2f());
+    for (auto& strand : state.strands)
+        strand->shiftBack({-4.f, 2.f});
+    for (auto& label : state.labels)
+        label->shiftBack({-4.f, 2.f});
+    auto panned = record(view);
+    EXPECT_EQ(panned->firstMoveSince(*selected), sf::Vector2f(4.f, -2.f));
+    EXPECT_TRUE(panned->shiftedFrom(*selected, {4.f, -2.f}, {0.f, 0.f, 520.f, 460.f}));
+    EXPECT_FALSE(panned->shiftedFrom(*selected, {4.f, -1.f}, {0.f, 0.f, 520.f, 460.f}));
+
+    // Something drawn on its own cannot be compared.
     sf::Text bold("bold", state.mainFont, 25);
     bold.setStyle(sf::Text::Bold);
     auto withText = record(view);
     withText->addText(bold);
     auto again = record(view);
     again->addText(bold);
-    EXPECT_FALSE(again->sameAs(*withText));
+    EXPECT_FALSE(again->damageSince(*withText, damage));
+    EXPECT_FALSE(again->shiftedFrom(*withText, {0.f, 0.f}, {0.f, 0.f, 520.f, 460.f}));
 }
 
 TEST_F(DrawingBatchTest, CacheCopiesAnUnchangedDrawingAndPaintsAChangedOne) {
@@ -241,29 +279,100 @@ TEST_F(DrawingBatchTest, CacheCopiesAnUnchangedDrawingAndPaintsAChangedOne) {
     buildDrawing();
     screen.setView(sf::View(sf::FloatRect(0.f, 0.f, 520.f, 460.f)));
     DrawingCache cache;
-    // One frame through the cache: whether it was copied, and whether it
-    // equals the drawing painted element by element.
-    auto frameMatches = [&](bool copied) {
+    using P = DrawingCache::Painting;
+    // One frame through the cache: how it was painted, and whether it equals
+    // the drawing painted element by element.
+    auto frameMatches = [&](P expected) {
         const sf::Image reference = paint(screen, screen.getView(), true, false);
-        screen.clear(sf::Color::White);
         cache.paint(screen, record(screen.getView()), 0);
         screen.display();
-        EXPECT_EQ(cache.lastPaintCopied(), copied);
+        EXPECT_EQ(cache.lastPainting(), expected);
         EXPECT_EQ(compare(reference, screen.getTexture().copyToImage()).pixels, 0);
     };
-    // The repeat is painted into the kept picture and copied; later repeats only copied.
-    for (const bool copied : {false, true, true, true})
-        frameMatches(copied);
-    // A move is painted afresh, then kept again.
+    for (const P painting : {P::Whole, P::Copied, P::Copied})
+        frameMatches(painting);
+    // A moved base: only the box round its old and new place is repainted.
     const sf::Image before = paint(screen, screen.getView(), true, false);
     state.strands[2]->getBases()[0]->moveTo({250.f, 420.f});
     state.strands[2]->layout();
     EXPECT_GT(compare(before, paint(screen, screen.getView(), true, false)).pixels, 50);
-    frameMatches(false);
-    frameMatches(true);
+    frameMatches(P::Repaired);
+    frameMatches(P::Copied);
     // A different view is a different picture.
     screen.setView(sf::View(sf::FloatRect(10.f, 0.f, 520.f, 460.f)));
-    frameMatches(false);
+    frameMatches(P::Whole);
+}
+
+TEST_F(DrawingBatchTest, RepairedAndScrolledPicturesEqualWholeOnes) {
+    // A view that the drawing fills, so that a pan changes most of it.
+    sf::RenderTexture screen, reference;
+    if (!screen.create(320, 300) || !reference.create(320, 300))
+        GTEST_SKIP() << "no display for render textures";
+    const sf::View view(sf::FloatRect(60.f, 40.f, 320.f, 300.f));
+    screen.setView(view);
+    reference.setView(view);
+    using P = DrawingCache::Painting;
+    // With and without multisampling: repaired boxes and strips are resolved
+    // into the kept picture, which must not show where they join.
+    for (const unsigned samples : {0u, 4u}) {
+        SCOPED_TRACE(samples);
+        state.strands.clear();
+        state.labels.clear();
+        buildDrawing();
+        DrawingCache cache;
+        sf::Vector2f offset;
+        // The next frame through the cache against a fresh cache's whole painting.
+        auto frameMatches = [&](P expected) {
+            state.currentTarget = state.screenTarget = &screen;
+            cache.paint(screen, record(view), samples, offset);
+            screen.display();
+            EXPECT_EQ(cache.lastPainting(), expected);
+            DrawingCache whole;
+            whole.paint(reference, record(view), samples);
+            reference.display();
+            EXPECT_EQ(whole.lastPainting(), P::Whole);
+            // A moved triangle is compared with the earlier one plus the pan
+            // to a thousandth of a pixel; an edge that falls exactly on a
+            // sample point may land on its other side (one pixel, seen once
+            // after a run of half-pixel moves).
+            EXPECT_LE(compare(reference.getTexture().copyToImage(), screen.getTexture().copyToImage()).pixels,
+                      2);
+        };
+        auto moveAll = [&](sf::Vector2f d, bool pan) {
+            for (auto& strand : state.strands)
+                strand->shiftBack(-d);
+            for (auto& label : state.labels)
+                label->shiftBack(-d);
+            if (pan) offset += d;
+        };
+        frameMatches(P::Whole);
+        // A selection and a recolouring nearby repair one box.
+        state.strands[1]->getBases()[5]->select();
+        state.strands[1]->setColor(sf::Color(30, 170, 160));
+        frameMatches(P::Repaired);
+        // A pan the offset tells of, one it does not, one that takes part of
+        // the drawing out of the view and brings another part in, and back.
+        moveAll({3.f, -2.f}, true);
+        frameMatches(P::Scrolled);
+        moveAll({-7.f, 0.f}, false);
+        frameMatches(P::Scrolled);
+        moveAll({0.f, 90.f}, true);
+        frameMatches(P::Scrolled);
+        moveAll({4.f, -88.f}, true);
+        frameMatches(P::Scrolled);
+        // A move by part of a pixel, a pan beyond the window and back, and a
+        // pan with an edit in the same frame are painted whole.
+        moveAll({0.5f, 0.f}, true);
+        frameMatches(P::Whole);
+        moveAll({600.f, 0.f}, true);
+        frameMatches(P::Whole);
+        moveAll({-600.f, 0.f}, true);
+        frameMatches(P::Whole);
+        moveAll({5.f, 5.f}, true);
+        state.labels.back()->moveTo({200.f, 200.f});
+        frameMatches(P::Whole);
+        frameMatches(P::Copied);
+    }
 }
 
 } // namespace
