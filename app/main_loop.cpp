@@ -109,8 +109,8 @@ void drawFrame(AppState& app) {
     // normally one, and nothing outside the window), recorded so that only
     // what changed since the last picture is painted; the view's offset tells
     // a pan.
-    auto batch = std::make_unique<DrawingBatch>(app.mainWindow.getView(),
-                                                app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
+    auto batch = app.drawingCache.newFrame(app.mainWindow.getView(),
+                                           app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
     for (auto& strand : app.strands)
         strand->appendTo(*batch);
     for (auto& label : app.labels)

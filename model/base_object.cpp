@@ -87,5 +87,6 @@ void BaseObject::appendTo(DrawingBatch& batch) const {
         batch.useTexture(state.mainFont.getTexture(characterSize));
         batch.addGlyph(s.quad, p - s.origin, fill);
     }
-    if (circled) batch.addSolidStrip(s.circleStrip, p - s.circleOrigin, sf::Color::Black);
+    // Every circle of one radius has the same points.
+    if (circled) batch.addSharedStrip(s.circleStrip, s.circleRadius, p - s.circleOrigin, sf::Color::Black);
 }

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/View.hpp>
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -16,6 +17,16 @@ namespace {
 const sf::Vector2f kWhite{1.f, 1.f};
 
 // ---- Triangles of a recording ----
+
+// A shared strip is recorded as one mark in place of its triangles: three
+// vertices with this texture x, the strip's key as texture y, at the strip's
+// offset and the corners of its bounds. A mark compares, moves and bounds
+// like a triangle, and becomes the strip's triangles when painted.
+const float kSharedStripMark = -1.0e30f;
+
+bool isSharedStripMark(const sf::Vertex* triangle) {
+    return triangle[0].texCoords.x == kSharedStripMark;
+}
 
 // sf::Vertex is three plain pairs of floats and bytes without padding, so
 // equal bytes mean equal triangles.
@@ -55,18 +66,36 @@ bool touches(const sf::Vertex* triangle, const sf::FloatRect& area, sf::Vector2f
     return box.touches(area);
 }
 
+// How many triangles `a` and `b` (at least n each) share from the start;
+// `backwards` counts from their ends instead (a and b point past them).
+std::size_t commonRun(const sf::Vertex* a, const sf::Vertex* b, std::size_t n, bool backwards) {
+    // Whole blocks first: most of two frames is the same.
+    const std::size_t block = 64;
+    auto at = [&](const sf::Vertex* p, std::size_t i) { return backwards ? p - 3 * (i + 1) : p + 3 * i; };
+    std::size_t i = 0;
+    while (i + block <= n) {
+        const sf::Vertex* pa = backwards ? a - 3 * (i + block) : a + 3 * i;
+        const sf::Vertex* pb = backwards ? b - 3 * (i + block) : b + 3 * i;
+        if (std::memcmp(pa, pb, 3 * block * sizeof(sf::Vertex)) != 0) break;
+        i += block;
+    }
+    while (i < n && sameTriangle(at(a, i), at(b, i)))
+        ++i;
+    return i;
+}
+
+// Adds to `box` where the triangles `a` (na of them) and `b` (nb) differ: a
+// common start and end are skipped; a middle of equal length is compared
+// triangle by triangle (a move or a recolouring), one of unequal length
+// (bases added or removed, or coming into view) counts whole.
 // Adds to `box` where the triangles `a` (na of them) and `b` (nb) differ: a
 // common start and end are skipped; a middle of equal length is compared
 // triangle by triangle (a move or a recolouring), one of unequal length
 // (bases added or removed, or coming into view) counts whole.
 void addDifference(const sf::Vertex* a, std::size_t na, const sf::Vertex* b, std::size_t nb, Box& box) {
     const std::size_t shorter = std::min(na, nb);
-    std::size_t prefix = 0;
-    while (prefix < shorter && sameTriangle(a + 3 * prefix, b + 3 * prefix))
-        ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < shorter - prefix && sameTriangle(a + 3 * (na - 1 - suffix), b + 3 * (nb - 1 - suffix)))
-        ++suffix;
+    const std::size_t prefix = commonRun(a, b, shorter, false);
+    const std::size_t suffix = commonRun(a + 3 * na, b + 3 * nb, shorter - prefix, true);
     const std::size_t ma = na - prefix - suffix, mb = nb - prefix - suffix;
     for (std::size_t i = prefix; i < prefix + std::max(ma, mb); ++i) {
         const bool inA = i < prefix + ma, inB = i < prefix + mb;
@@ -88,6 +117,16 @@ DrawingBatch::DrawingBatch(const sf::View& view, const sf::Texture& fontTexture)
     : target(nullptr), texture(&fontTexture) {
     setVisibleArea(view);
     vertices.reserve(6 * 1024);
+}
+
+void DrawingBatch::restart(const sf::View& view, const sf::Texture& fontTexture) {
+    assert(!target && "only a recording batch starts again");
+    texture = &fontTexture;
+    setVisibleArea(view);
+    vertices.clear();
+    runs.clear();
+    recordedEnd = 0;
+    marksRecorded = false;
 }
 
 void DrawingBatch::setVisibleArea(const sf::View& view) {
@@ -159,8 +198,82 @@ void DrawingBatch::addSolidQuad(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, 
 
 void DrawingBatch::addSolidStrip(const std::vector<sf::Vector2f>& strip, sf::Vector2f offset,
                                  sf::Color color) {
-    for (std::size_t i = 0; i + 2 < strip.size(); ++i)
-        addSolidTriangle(offset + strip[i], offset + strip[i + 1], offset + strip[i + 2], color);
+    if (strip.size() < 3) return;
+    // A selected base's circle alone is 60 triangles: written in place.
+    const std::size_t first = vertices.size();
+    vertices.resize(first + 3 * (strip.size() - 2), sf::Vertex(offset, color, kWhite));
+    sf::Vertex* out = vertices.data() + first;
+    for (std::size_t i = 0; i + 2 < strip.size(); ++i) {
+        out[0].position += strip[i];
+        out[1].position += strip[i + 1];
+        out[2].position += strip[i + 2];
+        out += 3;
+    }
+}
+
+void DrawingBatch::addSharedStrip(const std::vector<sf::Vector2f>& strip, float key, sf::Vector2f offset,
+                                  sf::Color color) {
+    if (target || strip.size() < 3) {
+        addSolidStrip(strip, offset, color);
+        return;
+    }
+    const SharedStrip& shared = sharedStrip(strip, key);
+    const sf::Vector2f mark(kSharedStripMark, key);
+    vertices.emplace_back(offset, color, mark);
+    vertices.emplace_back(offset + shared.low, color, mark);
+    vertices.emplace_back(offset + shared.high, color, mark);
+    marksRecorded = true;
+}
+
+const DrawingBatch::SharedStrip& DrawingBatch::sharedStrip(const std::vector<sf::Vector2f>& strip,
+                                                           float key) {
+    for (const SharedStrip& known : sharedStrips)
+        if (known.key == key) return known;
+    SharedStrip made;
+    made.key = key;
+    made.points = strip;
+    made.low = made.high = strip.front();
+    for (const sf::Vector2f& p : strip) {
+        made.low = {std::min(made.low.x, p.x), std::min(made.low.y, p.y)};
+        made.high = {std::max(made.high.x, p.x), std::max(made.high.y, p.y)};
+    }
+    sharedStrips.push_back(std::move(made));
+    return sharedStrips.back();
+}
+
+void DrawingBatch::appendPainted(std::vector<sf::Vertex>& out, const sf::Vertex* triangle) const {
+    if (!isSharedStripMark(triangle)) {
+        out.insert(out.end(), triangle, triangle + 3);
+        return;
+    }
+    const float key = triangle[0].texCoords.y;
+    const auto shared = std::find_if(sharedStrips.begin(), sharedStrips.end(),
+                                     [key](const SharedStrip& known) { return known.key == key; });
+    assert(shared != sharedStrips.end() && "a mark names a strip of its own recording");
+    const std::vector<sf::Vector2f>& points = shared->points;
+    const sf::Vector2f offset = triangle[0].position;
+    const sf::Color color = triangle[0].color;
+    for (std::size_t i = 0; i + 2 < points.size(); ++i) {
+        out.emplace_back(offset + points[i], color, kWhite);
+        out.emplace_back(offset + points[i + 1], color, kWhite);
+        out.emplace_back(offset + points[i + 2], color, kWhite);
+    }
+}
+
+void DrawingBatch::drawRun(sf::RenderTarget& into, const Run& run, const sf::FloatRect* area) {
+    if (run.drawable) {
+        into.draw(*run.drawable);
+        return;
+    }
+    if (!area && !marksRecorded) {
+        into.draw(vertices.data() + run.first, run.count, sf::Triangles, sf::RenderStates(run.texture));
+        return;
+    }
+    painted.clear();
+    for (std::size_t k = run.first; k < run.first + run.count; k += 3)
+        if (!area || touches(&vertices[k], *area)) appendPainted(painted, &vertices[k]);
+    if (!painted.empty())
+        into.draw(painted.data(), painted.size(), sf::Triangles, sf::RenderStates(run.texture));
 }
 
 void DrawingBatch::addText(const sf::Text& text) {
@@ -281,12 +394,8 @@ void DrawingBatch::flush() {
 
 void DrawingBatch::replay(sf::RenderTarget& into) {
     flush();
-    for (const Run& run : runs) {
-        if (run.drawable)
-            into.draw(*run.drawable);
-        else
-            into.draw(vertices.data() + run.first, run.count, sf::Triangles, sf::RenderStates(run.texture));
-    }
+    for (const Run& run : runs)
+        drawRun(into, run, nullptr);
 }
 
 // ---- Comparing two recordings ----
@@ -366,16 +475,6 @@ bool DrawingBatch::shiftedFrom(DrawingBatch& earlier, sf::Vector2f shift, const 
 
 void DrawingBatch::replayWithin(sf::RenderTarget& into, const sf::FloatRect& area) {
     flush();
-    std::vector<sf::Vertex> inside;
-    for (const Run& run : runs) {
-        if (run.drawable) {
-            into.draw(*run.drawable);
-            continue;
-        }
-        inside.clear();
-        for (std::size_t k = run.first; k < run.first + run.count; k += 3)
-            if (touches(&vertices[k], area)) inside.insert(inside.end(), &vertices[k], &vertices[k] + 3);
-        if (!inside.empty())
-            into.draw(inside.data(), inside.size(), sf::Triangles, sf::RenderStates(run.texture));
-    }
+    for (const Run& run : runs)
+        drawRun(into, run, &area);
 }

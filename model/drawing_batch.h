@@ -35,6 +35,9 @@ class DrawingBatch {
     DrawingBatch(sf::RenderTarget& target, const sf::Texture& texture);
     // A recording batch for what `view` shows; `texture` as above.
     DrawingBatch(const sf::View& view, const sf::Texture& texture);
+    // Empties a recording batch for a new recording through `view` with
+    // `texture`, keeping its storage.
+    void restart(const sf::View& view, const sf::Texture& texture);
     // Draws whatever is still gathered (a recording batch keeps it).
     ~DrawingBatch();
     DrawingBatch(const DrawingBatch&) = delete;
@@ -55,6 +58,12 @@ class DrawingBatch {
     void addSolidQuad(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d, sf::Color color);
     // Adds a solid triangle strip, every point moved by `offset`.
     void addSolidStrip(const std::vector<sf::Vector2f>& strip, sf::Vector2f offset, sf::Color color);
+    // Adds a solid triangle strip that many elements share (a selection
+    // circle), moved by `offset`. `key` names the strip: the same key must
+    // always come with the same points. A recording keeps one mark in place of
+    // the strip's triangles and makes them only when it paints.
+    void addSharedStrip(const std::vector<sf::Vector2f>& strip, float key, sf::Vector2f offset,
+                        sf::Color color);
     // Adds a text as sf::Text lays it out (regular style); any other text is
     // drawn on its own, in its place in the order.
     void addText(const sf::Text& text);
@@ -102,6 +111,17 @@ class DrawingBatch {
         std::size_t count = 0;
     };
     void addSolidTriangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color color);
+    // A strip recorded by its key, with the corners of its bounds.
+    struct SharedStrip {
+        float key = 0.f;
+        std::vector<sf::Vector2f> points;
+        sf::Vector2f low, high;
+    };
+    const SharedStrip& sharedStrip(const std::vector<sf::Vector2f>& strip, float key);
+    // Appends the triangles a recorded triangle paints (a mark's strip, or itself).
+    void appendPainted(std::vector<sf::Vertex>& out, const sf::Vertex* triangle) const;
+    // Draws a recorded run, or only its triangles that touch `area` when given.
+    void drawRun(sf::RenderTarget& target, const Run& run, const sf::FloatRect* area);
     // Both recordings closed, with runs of the same textures and no drawable.
     bool comparableWith(DrawingBatch& earlier);
     void setVisibleArea(const sf::View& view);
@@ -115,4 +135,10 @@ class DrawingBatch {
     std::vector<Run> runs;
     // Vertices before this index belong to closed runs.
     std::size_t recordedEnd = 0;
+    // The strips that marks name (kept when the batch starts again: a key
+    // always names the same points).
+    std::vector<SharedStrip> sharedStrips;
+    bool marksRecorded = false;
+    // The triangles of a run being painted, marks made into strips.
+    std::vector<sf::Vertex> painted;
 };

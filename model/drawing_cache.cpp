@@ -110,10 +110,17 @@ void DrawingCache::paint(sf::RenderTarget& target, std::unique_ptr<DrawingBatch>
         frame->replay(target);
         painting = Painting::Direct;
     }
+    spare = std::move(previous);
     previous = std::move(frame);
     previousSize = target.getSize();
     previousView = target.getView();
     previousOffset = drawingOffset;
+}
+
+std::unique_ptr<DrawingBatch> DrawingCache::newFrame(const sf::View& view, const sf::Texture& texture) {
+    if (!spare) return std::make_unique<DrawingBatch>(view, texture);
+    spare->restart(view, texture);
+    return std::move(spare);
 }
 
 bool DrawingCache::makePictures(sf::RenderTarget& target, unsigned antialiasing) {

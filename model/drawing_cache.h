@@ -52,6 +52,9 @@ class DrawingCache {
     // (default: no pan is known, only the frames themselves are compared).
     void paint(sf::RenderTarget& target, std::unique_ptr<DrawingBatch> frame, unsigned antialiasing,
                sf::Vector2f drawingOffset = {0.f, 0.f});
+    // A recording batch for the next frame, seen through `view` with the font
+    // `texture`; it reuses the storage of a frame before the last.
+    std::unique_ptr<DrawingBatch> newFrame(const sf::View& view, const sf::Texture& texture);
     // How the last frame was painted.
     Painting lastPainting() const { return painting; }
 
@@ -65,6 +68,8 @@ class DrawingCache {
     bool scroll(DrawingBatch& frame, const sf::View& view, sf::Vector2f shift);
 
     std::unique_ptr<DrawingBatch> previous;
+    // The frame before `previous`, kept for its storage.
+    std::unique_ptr<DrawingBatch> spare;
     sf::Vector2u previousSize;
     sf::View previousView;
     sf::Vector2f previousOffset;
