@@ -74,9 +74,8 @@ bool writeDrawing(AppState& app) {
     // The file holds the drawing as it stands at zoom size 30: every position
     // is scaled exactly as a zoom to 30 would scale it, without moving
     // anything on screen.
-    DrawingRecords records = recordsOfDrawing(app, 30.f / app.zoomSize, zoomPivot(app));
     std::string error;
-    if (!writeFileAtomically(app.documentPath, formatDrawing(records), error)) {
+    if (!writeDrawingFile(app.documentPath, app, scaledAbout(30.f / app.zoomSize, zoomPivot(app)), error)) {
         ShowMessage(app, "Save failed", "The drawing was not saved.\n" + error);
         return false;
     }

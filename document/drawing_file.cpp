@@ -1,5 +1,6 @@
 #include "document/drawing_file.h"
 
+#include "document/drawing_text_writer.h"
 #include "model/drawing_state.h"
 #include "model/label.h"
 #include "model/strand.h"
@@ -162,13 +163,36 @@ bool readDrawingFile(const std::string& path, DrawingRecords& records, std::stri
         error = path + ": cannot be opened (" + std::strerror(errno) + ")";
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
+    // A plain file is read in one piece into a text of its size (a drawing of
+    // a million bases is some 18 MB; a stream buffer would copy it twice
+    // more); anything else (a pipe) chunk by chunk. A folder opens but is no file.
+    std::error_code kindError;
+    const auto kind = std::filesystem::status(path, kindError).type();
+    if (kind == std::filesystem::file_type::directory) {
+        error = path + ": is a folder, not a drawing file";
+        return false;
+    }
+    std::string content;
+    bool complete = false;
+    if (kind == std::filesystem::file_type::regular) {
+        in.seekg(0, std::ios::end);
+        const std::streamoff size = in.tellg();
+        in.seekg(0, std::ios::beg);
+        if (size >= 0) {
+            content.resize(static_cast<std::size_t>(size));
+            in.read(content.data(), size);
+            complete = !in.bad() && in.gcount() == size;
+        }
+    } else {
+        char chunk[1 << 16];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+            content.append(chunk, static_cast<std::size_t>(in.gcount()));
+        complete = in.eof() && !in.bad();
+    }
+    if (!complete) {
         error = path + ": cannot be read";
         return false;
     }
-    std::string content = buffer.str();
     try {
         records = parseDrawing(content);
     } catch (const FieldError& e) {
@@ -184,75 +208,43 @@ bool readDrawingFile(const std::string& path, DrawingRecords& records, std::stri
 // Writing
 // ---------------------------------------------------------------------------
 
-namespace {
-
-// Texts never hold "|" (the edit boxes strip it) and labels hold one line;
-// dropping both here keeps every file readable as it was written.
-void appendText(std::string& out, const std::string& text) {
-    for (char c : text)
-        if (c != '|' && c != '\r' && c != '\n') out += c;
-    out += '|';
-}
-
-// Six significant digits, as a standard output stream prints a float.
-void appendNumber(std::string& out, float value) {
-    char buffer[32];
-    int n = std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
-    out.append(buffer, static_cast<std::size_t>(n));
-    out += '|';
-}
-
-void appendInt(std::string& out, int value) {
-    out += std::to_string(value);
-    out += '|';
-}
-
-} // namespace
-
 std::string formatDrawing(const DrawingRecords& records) {
     std::string out;
-    // About 16 bytes a base ("G|412.5|300.25|"), so the text is built in one allocation.
-    std::size_t estimate = 64 * (records.strands.size() + records.labels.size());
-    for (const StrandRecord& s : records.strands)
-        estimate += 20 * s.bases.size();
-    out.reserve(estimate);
-    for (const StrandRecord& s : records.strands) {
-        out += "S|";
-        appendInt(out, s.color.r);
-        appendInt(out, s.color.g);
-        appendInt(out, s.color.b);
-        appendText(out, s.fiveText);
-        appendNumber(out, s.fivePosition.x);
-        appendNumber(out, s.fivePosition.y);
-        appendText(out, s.threeText);
-        appendNumber(out, s.threePosition.x);
-        appendNumber(out, s.threePosition.y);
-        out += s.endLabelsVisible ? "1|" : "0|";
-        for (const StrandRecord::Base& b : s.bases) {
-            out += "GCATU"[b.kind];
-            out += '|';
-            appendNumber(out, b.position.x);
-            appendNumber(out, b.position.y);
-        }
-        out += "\r\n";
-    }
-    for (const LabelRecord& l : records.labels) {
-        out += "L|";
-        appendText(out, l.text);
-        appendNumber(out, l.position.x);
-        appendNumber(out, l.position.y);
-        out += "\r\n";
-    }
+    DrawingTextWriter writer([&out](std::string_view piece) {
+        out += piece;
+        return true;
+    });
+    visitRecords(records, writer);
+    writer.finish();
     return out;
 }
 
-DrawingRecords recordsOfDrawing(const DrawingState& state, float scale, sf::Vector2f pivot) {
+PositionMap scaledAbout(float scale, sf::Vector2f pivot) {
     // The same float arithmetic as an element's rescale: position - (k v - v)
     // with v = pivot - position.
-    return recordsOf(state, [scale, pivot](sf::Vector2f position) {
+    return [scale, pivot](sf::Vector2f position) {
         sf::Vector2f v = pivot - position;
         return position - (scale * v - v);
-    });
+    };
+}
+
+DrawingRecords recordsOfDrawing(const DrawingState& state, float scale, sf::Vector2f pivot) {
+    return recordsOf(state, scaledAbout(scale, pivot));
+}
+
+bool writeDrawingFile(const std::string& path, const DrawingState& state, const PositionMap& stored,
+                      std::string& error) {
+    return writeFileAtomically(
+        path,
+        [&](std::ostream& out) {
+            DrawingTextWriter writer([&out](std::string_view piece) {
+                out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+                return static_cast<bool>(out);
+            });
+            visitRecords(state, stored, writer);
+            return writer.finish();
+        },
+        error);
 }
 
 void appendRecords(DrawingState& state, const DrawingRecords& records) {
@@ -264,6 +256,17 @@ void appendRecords(DrawingState& state, const DrawingRecords& records) {
 }
 
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string& error) {
+    return writeFileAtomically(
+        path,
+        [&content](std::ostream& out) {
+            out.write(content.data(), static_cast<std::streamsize>(content.size()));
+            return static_cast<bool>(out);
+        },
+        error);
+}
+
+bool writeFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& produce,
+                         std::string& error) {
     namespace fs = std::filesystem;
     fs::path target(path);
     fs::path temporary = target;
@@ -274,9 +277,9 @@ bool writeFileAtomically(const std::string& path, const std::string& content, st
             error = path + ": cannot be written (" + std::strerror(errno) + ")";
             return false;
         }
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        const bool produced = produce(out);
         out.flush();
-        if (!out) {
+        if (!produced || !out) {
             error = path + ": writing failed (" + std::strerror(errno) + ")";
             out.close();
             std::error_code ignored;

@@ -2,6 +2,8 @@
 
 #include "edit/drawing_records.h"
 
+#include <functional>
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -44,6 +46,10 @@ DrawingRecords parseDrawing(std::string_view content);
 // Writes the records in the file format, CR LF line ends, 6 significant digits.
 std::string formatDrawing(const DrawingRecords& records);
 
+// The map that scales a position by `scale` about `pivot`, exactly as a zoom
+// step moves an element.
+PositionMap scaledAbout(float scale, sf::Vector2f pivot);
+
 // The records of the drawing with every position scaled by `scale` about
 // `pivot`, exactly as a zoom step would move it (defaults: as it is now).
 // The writer uses it to store the drawing as it would stand at zoom size 30
@@ -63,3 +69,13 @@ bool readDrawingFile(const std::string& path, DrawingRecords& records, std::stri
 // failed save never destroys the previous file. Returns false and sets
 // `error` to one line naming the file and the reason.
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string& error);
+// The same, with the text written by `produce`, which returns false when it
+// could not write it all.
+bool writeFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& produce,
+                         std::string& error);
+
+// Saves the drawing to `path` as a drawing file, every position through
+// `stored`, written piece by piece beside the file and renamed over it.
+// Returns false and sets `error` as writeFileAtomically does.
+bool writeDrawingFile(const std::string& path, const DrawingState& state, const PositionMap& stored,
+                      std::string& error);

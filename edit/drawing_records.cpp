@@ -5,27 +5,66 @@
 #include "model/label.h"
 #include "model/strand.h"
 
-DrawingRecords recordsOf(const DrawingState& state, const PositionMap& stored) {
-    DrawingRecords records;
-    records.strands.reserve(state.strands.size());
+void visitRecords(const DrawingState& state, const PositionMap& stored, RecordVisitor& visitor) {
     for (const auto& strand : state.strands) {
         if (strand->isEmpty()) continue;
-        StrandRecord s;
-        s.color = strand->getColor();
-        s.fiveText = strand->getFiveLabel().getText();
-        s.fivePosition = stored(strand->getFiveLabel().getPosition());
-        s.threeText = strand->getThreeLabel().getText();
-        s.threePosition = stored(strand->getThreeLabel().getPosition());
-        s.endLabelsVisible = strand->areEndLabelsVisible();
-        s.bases.reserve(strand->getBases().size());
+        StrandRecord header;
+        header.color = strand->getColor();
+        header.fiveText = strand->getFiveLabel().getText();
+        header.fivePosition = stored(strand->getFiveLabel().getPosition());
+        header.threeText = strand->getThreeLabel().getText();
+        header.threePosition = stored(strand->getThreeLabel().getPosition());
+        header.endLabelsVisible = strand->areEndLabelsVisible();
+        visitor.strand(header, strand->getBases().size());
         for (const auto& base : strand->getBases())
-            s.bases.push_back({base->getKind(), stored(base->getPosition())});
-        records.strands.push_back(std::move(s));
+            visitor.base({base->getKind(), stored(base->getPosition())});
+        visitor.endStrand();
     }
     for (const auto& label : state.labels)
-        if (!label->getText().empty())
-            records.labels.push_back({label->getText(), stored(label->getPosition())});
-    return records;
+        if (!label->getText().empty()) visitor.label({label->getText(), stored(label->getPosition())});
+}
+
+void visitRecords(const DrawingRecords& records, RecordVisitor& visitor) {
+    StrandRecord header;
+    for (const StrandRecord& s : records.strands) {
+        header.color = s.color;
+        header.fiveText = s.fiveText;
+        header.fivePosition = s.fivePosition;
+        header.threeText = s.threeText;
+        header.threePosition = s.threePosition;
+        header.endLabelsVisible = s.endLabelsVisible;
+        visitor.strand(header, s.bases.size());
+        for (const StrandRecord::Base& b : s.bases)
+            visitor.base(b);
+        visitor.endStrand();
+    }
+    for (const LabelRecord& l : records.labels)
+        visitor.label(l);
+}
+
+namespace {
+
+// Keeps what it is handed as records.
+class Collector final : public RecordVisitor {
+  public:
+    DrawingRecords records;
+
+    void strand(const StrandRecord& header, std::size_t baseCount) override {
+        records.strands.push_back(header);
+        records.strands.back().bases.reserve(baseCount);
+    }
+    void base(const StrandRecord::Base& base) override { records.strands.back().bases.push_back(base); }
+    void endStrand() override {}
+    void label(const LabelRecord& label) override { records.labels.push_back(label); }
+};
+
+} // namespace
+
+DrawingRecords recordsOf(const DrawingState& state, const PositionMap& stored) {
+    Collector collector;
+    collector.records.strands.reserve(state.strands.size());
+    visitRecords(state, stored, collector);
+    return std::move(collector.records);
 }
 
 std::unique_ptr<Strand> strandFromRecord(DrawingState& state, const StrandRecord& record,

@@ -44,6 +44,26 @@ struct DrawingRecords {
 // Maps a position between the screen and the coordinates records keep.
 using PositionMap = std::function<sf::Vector2f(sf::Vector2f)>;
 
+// Receives a drawing's content in order, without holding it all at once: each
+// strand's record without its bases, then the bases from the 5' end, then
+// the end of the strand; after the strands, the free labels.
+class RecordVisitor {
+  public:
+    virtual ~RecordVisitor() = default;
+    // A strand's colour and end labels (`header.bases` is empty); `baseCount` bases follow.
+    virtual void strand(const StrandRecord& header, std::size_t baseCount) = 0;
+    virtual void base(const StrandRecord::Base& base) = 0;
+    virtual void endStrand() = 0;
+    virtual void label(const LabelRecord& label) = 0;
+};
+
+// Hands the drawing's content to `visitor`, every position passed through
+// `stored`. Strands without bases and labels without text, which the main
+// loop sweeps away, are no content and are left out.
+void visitRecords(const DrawingState& state, const PositionMap& stored, RecordVisitor& visitor);
+// Hands the content of `records` to `visitor`.
+void visitRecords(const DrawingRecords& records, RecordVisitor& visitor);
+
 // The records of the drawing, every position passed through `stored`.
 // Strands without bases and labels without text, which the main loop sweeps
 // away, are no content and are left out.

@@ -3,6 +3,57 @@
 #include "model/base_kind.h"
 #include "model/drawing_batch.h"
 #include "model/letter_shapes.h"
+#include "model/slot_pool.h"
+
+#include <cassert>
+
+// ---- Storage ----
+
+// Under AddressSanitizer bases come from the general allocator, so that a use
+// of a dropped base is still caught.
+#if defined(__SANITIZE_ADDRESS__)
+#define TAVILON_BASE_POOL 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TAVILON_BASE_POOL 0
+#endif
+#endif
+#ifndef TAVILON_BASE_POOL
+#define TAVILON_BASE_POOL 1
+#endif
+
+namespace {
+
+#if TAVILON_BASE_POOL
+// Made on first use and never destroyed, so that a base dropped during the
+// program's exit still has its pool.
+SlotPool& basePool() {
+    static SlotPool* pool = new SlotPool(sizeof(BaseObject));
+    return *pool;
+}
+#endif
+
+} // namespace
+
+void* BaseObject::operator new([[maybe_unused]] std::size_t size) {
+#if TAVILON_BASE_POOL
+    assert(size == sizeof(BaseObject) && "BaseObject is final");
+    return basePool().take();
+#else
+    return ::operator new(size);
+#endif
+}
+
+void BaseObject::operator delete(void* slot, std::size_t size) {
+#if TAVILON_BASE_POOL
+    (void)size;
+    basePool().give(slot);
+#else
+    ::operator delete(slot, size);
+#endif
+}
+
+// ---- Base ----
 
 BaseObject::BaseObject(DrawingState& drawingState, float x, float y, int kindValue)
     : DraggableLabel(drawingState, x, y), kind(kindValue),

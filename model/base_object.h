@@ -22,6 +22,9 @@ class BaseObject final : public DraggableLabel {
     // A base of `kind` (BaseKind) centred on (x, y), in the default colour of its letter,
     // at the drawing's current text size.
     BaseObject(DrawingState& drawingState, float x, float y, int kind);
+    // Bases come from a pool of their own (see SlotPool).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* slot, std::size_t size);
 
     // Changes the letter; the base keeps its place and the circle is refitted.
     // A kind outside 0 to 4 is stored but leaves letter and colour unchanged.

@@ -1,7 +1,12 @@
 #include "document/drawing_file.h"
+#include "document/drawing_text_writer.h"
 #include "tests/unit/document/document_fixture.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 
 TEST(DrawingFile, WorkedExampleReadsAndWritesBackByteForByte) {
     DrawingRecords records = parseDrawing(kExample);
@@ -65,6 +70,68 @@ TEST(DrawingFile, WriterKeepsSixSignificantDigitsAndTextsNeverBreakTheFormat) {
     EXPECT_EQ(back.labels[2].text, "abc\xc3\xa9");
 }
 
+TEST(DrawingFile, NumbersAreWrittenAsPrintfWritesThem) {
+    // Random bit patterns over the whole range of finite floats, and values
+    // round a drawing's coordinates with ties at the sixth digit.
+    std::mt19937 random(7);
+    std::vector<float> values = {0.f,          -0.f,      0.5f, 2.5f,      1e-4f,
+                                 9.999995e-5f, 999999.5f, 1e6f, 123456.5f, -412.5f};
+    while (values.size() < 60000) {
+        const std::uint32_t bits = random();
+        float v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v)) values.push_back(v);
+        values.push_back(static_cast<float>(random() % 4000000) / 1024.f - 1000.f);
+    }
+    StrandRecord strand;
+    std::string expected = "S|255|255|255||0|0||0|0|1|";
+    for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
+        strand.bases.push_back({0, {values[i], values[i + 1]}});
+        char text[64];
+        std::snprintf(text, sizeof text, "G|%g|%g|", static_cast<double>(values[i]),
+                      static_cast<double>(values[i + 1]));
+        expected += text;
+    }
+    expected += "\r\n";
+    DrawingRecords records;
+    records.strands.push_back(strand);
+    const std::string written = formatDrawing(records);
+    const auto [w, e] = std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(w == written.end() && e == expected.end())
+        << "first difference: \"" << written.substr(std::max<std::ptrdiff_t>(0, w - written.begin() - 30), 60)
+        << "\" against \"" << expected.substr(std::max<std::ptrdiff_t>(0, e - expected.begin() - 30), 60)
+        << "\"";
+}
+
+TEST(DrawingFile, WriterHandsTheTextOverInPiecesAndStopsAtARefusal) {
+    DrawingRecords records = parseDrawing(kExample);
+    for (int i = 0; i < 4; ++i)
+        records.strands.push_back(records.strands[0]);
+    const std::string whole = formatDrawing(records);
+    std::vector<std::string> pieces;
+    DrawingTextWriter writer(
+        [&pieces](std::string_view piece) {
+            pieces.emplace_back(piece);
+            return true;
+        },
+        40);
+    visitRecords(records, writer);
+    EXPECT_TRUE(writer.finish());
+    std::string joined;
+    for (const std::string& piece : pieces) {
+        EXPECT_LT(piece.size(), 40u + 100u) << "a piece is spilled once it reaches the size";
+        joined += piece;
+    }
+    EXPECT_GT(pieces.size(), 5u);
+    EXPECT_EQ(joined, whole);
+
+    int offered = 0;
+    DrawingTextWriter refused([&offered](std::string_view) { return ++offered < 2; }, 40);
+    visitRecords(records, refused);
+    EXPECT_FALSE(refused.finish());
+    EXPECT_EQ(offered, 2) << "nothing is offered after a refusal";
+}
+
 TEST(DrawingFile, FieldParsers) {
     const std::pair<const char*, float> numbers[] = {
         {"  12.5abc", 12.5f}, {"+3", 3.f}, {"-.5", -0.5f}, {"1e+06", 1e6f}};
@@ -107,6 +174,9 @@ TEST(DrawingFile, BadFieldsAreReportedWithTheFileAndFieldText) {
     EXPECT_NE(error.find("oops"), std::string::npos) << error;
     EXPECT_FALSE(readDrawingFile(dir.file("missing.dna"), records, error));
     EXPECT_NE(error.find("missing.dna"), std::string::npos) << error;
+    // A folder opens but does not read.
+    EXPECT_FALSE(readDrawingFile(dir.path.string(), records, error));
+    EXPECT_NE(error.find("folder"), std::string::npos) << error;
 }
 
 TEST(DrawingFile, AFailedSaveKeepsThePreviousFile) {
@@ -126,4 +196,16 @@ TEST(DrawingFile, AFailedSaveKeepsThePreviousFile) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.dna")));
     EXPECT_FALSE(writeFileAtomically(dir.file("no/such/dir/x.dna"), "x", error));
     EXPECT_EQ(slurp(path), "new");
+
+    // Text that could not all be written (a full disk, a refused piece)
+    // leaves the previous file and no temporary one.
+    EXPECT_FALSE(writeFileAtomically(
+        path,
+        [](std::ostream& out) {
+            out << "half a drawing";
+            return false;
+        },
+        error));
+    EXPECT_EQ(slurp(path), "new");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tavilon-save"));
 }

@@ -1,8 +1,11 @@
 #include "model/base_object.h"
+#include "model/slot_pool.h"
 #include "tests/unit/model/model_fixture.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <algorithm>
+#include <cstdint>
+#include <set>
 
 namespace {
 
@@ -103,3 +106,30 @@ TEST_F(BaseObjectTest, CircleOnlyOnScreenAndWhenSelected) {
 }
 
 } // namespace
+
+TEST(SlotPool, SlotsAreDistinctReusedAndTheirBlocksReleasedWithTheLast) {
+    SlotPool pool(20);
+    std::set<void*> slots;
+    for (int i = 0; i < 10000; ++i) {
+        void* slot = pool.take();
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(slot) % alignof(std::max_align_t), 0u);
+        slots.insert(slot);
+    }
+    EXPECT_EQ(slots.size(), 10000u);
+    // Slots never overlap: each starts at least a slot's size after the one before.
+    for (auto it = std::next(slots.begin()); it != slots.end(); ++it)
+        EXPECT_GE(static_cast<char*>(*it) - static_cast<char*>(*std::prev(it)), 20);
+    EXPECT_EQ(pool.live(), 10000u);
+    EXPECT_EQ(pool.blocks(), 3u) << "4,096 slots a block";
+    // A slot given back is the next one taken.
+    void* back = *slots.begin();
+    pool.give(back);
+    EXPECT_EQ(pool.take(), back);
+    for (void* slot : slots)
+        pool.give(slot);
+    EXPECT_EQ(pool.live(), 0u);
+    EXPECT_EQ(pool.blocks(), 0u) << "the last slot given back releases every block";
+    // And the pool starts afresh.
+    pool.give(pool.take());
+    EXPECT_EQ(pool.blocks(), 0u);
+}
