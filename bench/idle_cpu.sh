@@ -44,6 +44,7 @@ cpu() { awk '{print $14 + $15}' "/proc/$app/stat"; }
 resident() { awk '/^VmRSS:/ {printf "%.1f MB", $2 / 1024}' "/proc/$app/status"; }
 
 if [ "$bases" -gt 0 ]; then
+    empty=$(resident)
     command -v xclip >/dev/null && command -v xdotool >/dev/null ||
         { echo "xclip and xdotool are needed for a drawing" >&2; exit 1; }
     # GCATU repeated: BASES letters, served by xclip in the foreground (so it
@@ -70,7 +71,7 @@ if [ "$bases" -gt 0 ]; then
         sleep 1
         [ $(($(cpu) - start)) -le $((ticks / 10)) ] && break
     done
-    echo "drawing of $bases bases pasted; editor resident: $(resident)"
+    echo "drawing of $bases bases pasted; editor resident: $(resident) ($empty with the empty drawing)"
 fi
 before=$(cpu)
 sleep "$seconds"
