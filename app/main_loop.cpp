@@ -103,19 +103,23 @@ void processEvent(AppState& app, const sf::Event& event) {
     recordEdit(app, event);
 }
 
-void drawFrame(AppState& app) {
+std::unique_ptr<DrawingBatch> recordDrawing(AppState& app) {
     app.currentTarget = &app.mainWindow;
-    // The whole drawing in one batch (as many draw calls as texture changes,
-    // normally one, and nothing outside the window), recorded so that only
-    // what changed since the last picture is painted; the view's offset tells
-    // a pan.
     auto batch = app.drawingCache.newFrame(app.mainWindow.getView(),
                                            app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
     for (auto& strand : app.strands)
         strand->appendTo(*batch);
     for (auto& label : app.labels)
         label->appendTo(*batch);
-    app.drawingCache.paint(app.mainWindow, std::move(batch), app.mainWindow.getSettings().antialiasingLevel,
+    return batch;
+}
+
+void drawFrame(AppState& app) {
+    // The whole drawing in one batch (as many draw calls as texture changes,
+    // normally one, and nothing outside the window), recorded so that only
+    // what changed since the last picture is painted; the view's offset tells
+    // a pan.
+    app.drawingCache.paint(app.mainWindow, recordDrawing(app), app.mainWindow.getSettings().antialiasingLevel,
                            app.view.offset);
     if (app.boxActive) app.mainWindow.draw(app.selectionRect);
     app.gui.draw();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <SFML/Window/Event.hpp>
+#include <memory>
 
 struct AppState;
+class DrawingBatch;
 
 // True while any of the eight dialog windows exists.
 bool anyDialogOpen(const AppState& app);
@@ -19,7 +21,12 @@ bool editInProgress(const AppState& app);
 // finally the undo history's record of any finished edit.
 void processEvent(AppState& app, const sf::Event& event);
 
-// Draws one frame: white canvas, strands, labels, selection box, widgets.
+// The drawing as the window shows it now (strands, then labels), recorded
+// for the drawing cache; nothing outside the window is recorded.
+std::unique_ptr<DrawingBatch> recordDrawing(AppState& app);
+
+// Draws one frame: the drawing on white through the drawing cache, the
+// selection box, the widgets.
 void drawFrame(AppState& app);
 
 // Runs until the main window is closed. Drains every pending event, then

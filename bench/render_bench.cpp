@@ -148,13 +148,7 @@ void breakdown(AppState& app, int frames, const Change& change = nullptr) {
     for (int i = 0; i < frames; ++i) {
         if (change) change(app, i);
         const auto t0 = Clock::now();
-        app.currentTarget = &app.mainWindow;
-        auto batch = app.drawingCache.newFrame(app.mainWindow.getView(),
-                                               app.mainFont.getTexture(static_cast<unsigned>(app.textSize)));
-        for (auto& strand : app.strands)
-            strand->appendTo(*batch);
-        for (auto& label : app.labels)
-            label->appendTo(*batch);
+        auto batch = recordDrawing(app);
         batch->flush();
         const auto t1 = Clock::now();
         app.drawingCache.paint(app.mainWindow, std::move(batch),

@@ -422,6 +422,15 @@ bool DrawingBatch::damageSince(DrawingBatch& earlier, sf::FloatRect& damage) {
         addDifference(earlier.vertices.data() + a.first, a.count / 3, vertices.data() + b.first, b.count / 3,
                       box);
     }
+    // Only what shows counts, and cut to the view while the edges are exact:
+    // a line to a base far away reaches so far that the box's size would
+    // swallow its other edge.
+    if (culling && !box.empty()) {
+        box.left = std::max(box.left, visible.left);
+        box.top = std::max(box.top, visible.top);
+        box.right = std::min(box.right, visible.left + visible.width);
+        box.bottom = std::min(box.bottom, visible.top + visible.height);
+    }
     damage = box.rect();
     return true;
 }

@@ -84,8 +84,8 @@ class DrawingBatch {
 
     // ---- Comparing two recordings for a partial repaint ----
     // Where this recording differs from `earlier`: the union of the bounds of
-    // every triangle that one of them has and the other has not in its place
-    // (empty when both paint the same). Outside it both paint the same
+    // every triangle that one of them has and the other has not in its place,
+    // cut to the view (empty when both paint the same there). Outside it both paint the same
     // pixels, so repainting it alone turns the earlier picture into this one.
     // False when the two cannot be compared so (a drawable drawn on its own,
     // different textures).

@@ -31,6 +31,21 @@ bool pixelForPixel(const sf::View& view, sf::Vector2u size, sf::Vector2f& origin
     return isWhole(origin);
 }
 
+// The pixels of a target of `size` that show `area` (drawing coordinates,
+// `origin` at the top-left pixel), with `margin` more all round. Clamped while
+// still in floating point: a line may reach far beyond the window.
+sf::IntRect pixelsOf(const sf::FloatRect& area, sf::Vector2f origin, sf::Vector2u size, int margin) {
+    auto clamped = [margin](float value, unsigned limit, float extra) {
+        return static_cast<int>(
+            std::clamp(value + extra * static_cast<float>(margin), 0.f, static_cast<float>(limit)));
+    };
+    const int left = clamped(std::floor(area.left - origin.x), size.x, -1.f);
+    const int top = clamped(std::floor(area.top - origin.y), size.y, -1.f);
+    const int right = clamped(std::ceil(area.left + area.width - origin.x), size.x, 1.f);
+    const int bottom = clamped(std::ceil(area.top + area.height - origin.y), size.y, 1.f);
+    return {left, top, right - left, bottom - top};
+}
+
 // The drawing area shown by the pixels of `rect`, a pixel wider all round so
 // that it takes in every triangle that reaches into them.
 sf::FloatRect areaOf(const sf::IntRect& rect, sf::Vector2f origin) {
@@ -158,19 +173,12 @@ DrawingCache::Painting DrawingCache::update(DrawingBatch& frame, const sf::View&
         sf::Vector2f origin;
         if (pixelForPixel(view, size, origin)) {
             // Two pixels of margin for smoothing and rounding at the edges.
-            const int left = std::max(0, static_cast<int>(std::floor(damage.left - origin.x)) - 2);
-            const int top = std::max(0, static_cast<int>(std::floor(damage.top - origin.y)) - 2);
-            const int right =
-                std::min(static_cast<int>(size.x),
-                         static_cast<int>(std::ceil(damage.left + damage.width - origin.x)) + 2);
-            const int bottom =
-                std::min(static_cast<int>(size.y),
-                         static_cast<int>(std::ceil(damage.top + damage.height - origin.y)) + 2);
-            if (right <= left || bottom <= top) return Painting::Copied;
+            const sf::IntRect box = pixelsOf(damage, origin, size, 2);
+            if (box.width <= 0 || box.height <= 0) return Painting::Copied;
             // Up to half the picture, repairing beats painting it afresh.
-            const long area = static_cast<long>(right - left) * (bottom - top);
+            const long area = static_cast<long>(box.width) * box.height;
             if (2 * area <= static_cast<long>(size.x) * size.y) {
-                repaint(frame, view, {sf::IntRect(left, top, right - left, bottom - top)});
+                repaint(frame, view, {box});
                 return Painting::Repaired;
             }
             // A pan (its offset change says how far) or a move of everything
@@ -205,8 +213,11 @@ void DrawingCache::repaint(DrawingBatch& frame, const sf::View& view, const std:
 bool DrawingCache::scroll(DrawingBatch& frame, const sf::View& view, sf::Vector2f shift) {
     const sf::Vector2u size = canvas->getSize();
     const int w = static_cast<int>(size.x), h = static_cast<int>(size.y);
+    // A move as far as the window is wide or high keeps nothing in view (and
+    // is checked before it is made an integer: it may be any float).
+    if (!(std::abs(shift.x) < static_cast<float>(w) && std::abs(shift.y) < static_cast<float>(h)))
+        return false;
     const int dx = static_cast<int>(shift.x), dy = static_cast<int>(shift.y);
-    if (std::abs(dx) >= w || std::abs(dy) >= h) return false;
     // The pixels that still show what they showed, now `shift` further on.
     const sf::IntRect still(std::max(0, dx), std::max(0, dy), w - std::abs(dx), h - std::abs(dy));
     const sf::Vector2f origin = view.getCenter() - view.getSize() / 2.f;

@@ -360,6 +360,15 @@ TEST_F(DrawingBatchTest, RepairedAndScrolledPicturesEqualWholeOnes) {
         frameMatches(P::Scrolled);
         moveAll({4.f, -88.f}, true);
         frameMatches(P::Scrolled);
+        // A pan hint far beyond any window is refused (nothing overflows);
+        // the moved triangles still tell the pan.
+        offset.x += 1e20f;
+        moveAll({3.f, 0.f}, false);
+        frameMatches(P::Scrolled);
+        // A base thrown far off: its links cross the view towards it.
+        state.strands[0]->getBases()[1]->moveTo({1e20f, 60.f});
+        state.strands[0]->layout();
+        frameMatches(P::Repaired);
         // A move by part of a pixel, a pan beyond the window and back, and a
         // pan with an edit in the same frame are painted whole.
         moveAll({0.5f, 0.f}, true);
