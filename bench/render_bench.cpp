@@ -111,6 +111,16 @@ void dragHalf(AppState& app, int frame) {
         app.strands[i]->shiftBack(toAndFro(frame));
 }
 
+// Grows a selection box from the top-left corner by (8, 6) pixels a frame,
+// selecting what it takes in, as dragging one out does.
+void growSelectionBox(AppState& app, int frame) {
+    const float right = 8.f + 8.f * static_cast<float>(frame % 120);
+    const float bottom = 30.f + 6.f * static_cast<float>(frame % 120);
+    for (auto& strand : app.strands)
+        for (auto& base : strand->getBases())
+            base->setSelected(base->isInRect(0.f, 0.f, right, bottom));
+}
+
 // Mean, median and worst time of a frame, each after `change` when given.
 FrameFigures timeFrames(AppState& app, int frames, const Change& change = nullptr) {
     for (int i = 0; i < 5; ++i) {
@@ -202,6 +212,7 @@ int main() {
     report("  the same, one base dragged every frame:", timeFrames(app, 30, dragOneBase));
     breakdown(app, 20, pan);
     report("  the same, half the strands dragged every frame:", timeFrames(app, 20, dragHalf));
+    report("  the same, a selection box growing over it:", timeFrames(app, 120, growSelectionBox));
 
     for (auto& strand : app.strands)
         strand->setAllSelected(true);

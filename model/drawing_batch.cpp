@@ -51,6 +51,13 @@ struct Box {
         }
     }
     bool empty() const { return left > right; }
+    float area() const { return empty() ? 0.f : (right - left) * (bottom - top); }
+    void add(const Box& other) {
+        left = std::min(left, other.left);
+        top = std::min(top, other.top);
+        right = std::max(right, other.right);
+        bottom = std::max(bottom, other.bottom);
+    }
     bool touches(const sf::FloatRect& area) const {
         return left <= area.left + area.width && area.left <= right && top <= area.top + area.height &&
                area.top <= bottom;
@@ -84,24 +91,122 @@ std::size_t commonRun(const sf::Vertex* a, const sf::Vertex* b, std::size_t n, b
     return i;
 }
 
-// Adds to `box` where the triangles `a` (na of them) and `b` (nb) differ: a
-// common start and end are skipped; a middle of equal length is compared
-// triangle by triangle (a move or a recolouring), one of unequal length
-// (bases added or removed, or coming into view) counts whole.
-// Adds to `box` where the triangles `a` (na of them) and `b` (nb) differ: a
-// common start and end are skipped; a middle of equal length is compared
-// triangle by triangle (a move or a recolouring), one of unequal length
-// (bases added or removed, or coming into view) counts whole.
-void addDifference(const sf::Vertex* a, std::size_t na, const sf::Vertex* b, std::size_t nb, Box& box) {
+// Boxes round the triangles that differ between two recordings, one box for
+// each cluster: a triangle that differs within a few places of the last one
+// joins its box, so a selection box's new circles along two of its edges
+// make two thin boxes rather than one as large as the selection.
+class Damage {
+  public:
+    // Starts a new run of triangles: nothing joins across runs.
+    void startRun() { joinable = false; }
+    void add(std::size_t index, const sf::Vertex* triangle) {
+        if (!joinable || index > last + kGap) boxes.emplace_back();
+        boxes.back().add(triangle);
+        last = index;
+        joinable = true;
+    }
+    // Cuts every box to `area` (exactly, before they become rectangles: a
+    // line to a base far away reaches so far that a box's size would swallow
+    // its other edge), drops those without area and joins boxes that cost
+    // little more together than apart.
+    std::vector<sf::FloatRect> rects(const sf::FloatRect* area) {
+        std::vector<Box> kept;
+        for (Box box : boxes) {
+            if (area) {
+                box.left = std::max(box.left, area->left);
+                box.top = std::max(box.top, area->top);
+                box.right = std::min(box.right, area->left + area->width);
+                box.bottom = std::min(box.bottom, area->top + area->height);
+            }
+            // Triangles without area paint nothing.
+            if (box.left < box.right && box.top < box.bottom) kept.push_back(box);
+        }
+        join(kept);
+        std::vector<sf::FloatRect> out;
+        for (const Box& box : kept)
+            out.push_back(box.rect());
+        return out;
+    }
+
+  private:
+    // Triangles this many places apart still share a box (a base's letter,
+    // circle and links lie within it).
+    static constexpr std::size_t kGap = 8;
+    // Painting a box costs a pass over the frame's triangles, about as much
+    // as painting a square of 64 pixels: boxes join while their union is no
+    // larger than the two and that much more.
+    static constexpr float kSlack = 64.f * 64.f;
+    // Beyond these many boxes, one box round them all.
+    static constexpr std::size_t kMostBoxes = 16;
+
+    static void join(std::vector<Box>& boxes) {
+        if (boxes.size() > 16 * kMostBoxes) return joinAll(boxes);
+        for (bool joined = true; joined;) {
+            joined = false;
+            for (std::size_t i = 0; i < boxes.size(); ++i)
+                for (std::size_t j = i + 1; j < boxes.size();) {
+                    Box both = boxes[i];
+                    both.add(boxes[j]);
+                    if (both.area() <= boxes[i].area() + boxes[j].area() + kSlack) {
+                        boxes[i] = both;
+                        boxes.erase(boxes.begin() + static_cast<std::ptrdiff_t>(j));
+                        joined = true;
+                    } else {
+                        ++j;
+                    }
+                }
+        }
+        if (boxes.size() > kMostBoxes) joinAll(boxes);
+    }
+    static void joinAll(std::vector<Box>& boxes) {
+        for (std::size_t i = 1; i < boxes.size(); ++i)
+            boxes[0].add(boxes[i]);
+        boxes.resize(1);
+    }
+
+    std::vector<Box> boxes;
+    std::size_t last = 0;
+    bool joinable = false;
+};
+
+// Adds to `damage` the triangles of `a` (na of them) and `b` (nb) outside a
+// common sequence of the two, found greedily: a common start and end are
+// skipped; in between, equal triangles pair off, and where they differ a few
+// places ahead are searched for a triangle added (a selection circle, a new
+// base) or taken away; otherwise both differ (a move, a recolouring). Any
+// common sequence will do: what it pairs paints the same, in the same order,
+// outside the boxes of what it does not.
+void addDifference(const sf::Vertex* a, std::size_t na, const sf::Vertex* b, std::size_t nb, Damage& damage) {
+    constexpr std::size_t kLookAhead = 8;
+    damage.startRun();
     const std::size_t shorter = std::min(na, nb);
     const std::size_t prefix = commonRun(a, b, shorter, false);
     const std::size_t suffix = commonRun(a + 3 * na, b + 3 * nb, shorter - prefix, true);
-    const std::size_t ma = na - prefix - suffix, mb = nb - prefix - suffix;
-    for (std::size_t i = prefix; i < prefix + std::max(ma, mb); ++i) {
-        const bool inA = i < prefix + ma, inB = i < prefix + mb;
-        if (inA && inB && sameTriangle(a + 3 * i, b + 3 * i)) continue;
-        if (inA) box.add(a + 3 * i);
-        if (inB) box.add(b + 3 * i);
+    const std::size_t endA = na - suffix, endB = nb - suffix;
+    std::size_t i = prefix, j = prefix;
+    while (i < endA || j < endB) {
+        if (i < endA && j < endB && sameTriangle(a + 3 * i, b + 3 * j)) {
+            ++i;
+            ++j;
+            continue;
+        }
+        std::size_t added = 0, removed = 0;
+        for (std::size_t k = 1; k <= kLookAhead && !added && !removed; ++k) {
+            if (i < endA && j + k < endB && sameTriangle(a + 3 * i, b + 3 * (j + k)))
+                added = k;
+            else if (j < endB && i + k < endA && sameTriangle(a + 3 * (i + k), b + 3 * j))
+                removed = k;
+        }
+        for (; added > 0; --added, ++j)
+            damage.add(j, b + 3 * j);
+        for (; removed > 0; --removed, ++i)
+            damage.add(j, a + 3 * i);
+        if (i < endA && j < endB && sameTriangle(a + 3 * i, b + 3 * j)) continue;
+        if (i < endA) damage.add(j, a + 3 * i++);
+        if (j < endB) {
+            damage.add(j, b + 3 * j);
+            ++j;
+        }
     }
 }
 
@@ -413,25 +518,17 @@ bool DrawingBatch::comparableWith(DrawingBatch& earlier) {
     return true;
 }
 
-bool DrawingBatch::damageSince(DrawingBatch& earlier, sf::FloatRect& damage) {
+bool DrawingBatch::damageSince(DrawingBatch& earlier, std::vector<sf::FloatRect>& damage) {
     if (!comparableWith(earlier)) return false;
-    Box box;
+    Damage differences;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const Run& a = earlier.runs[i];
         const Run& b = runs[i];
         addDifference(earlier.vertices.data() + a.first, a.count / 3, vertices.data() + b.first, b.count / 3,
-                      box);
+                      differences);
     }
-    // Only what shows counts, and cut to the view while the edges are exact:
-    // a line to a base far away reaches so far that the box's size would
-    // swallow its other edge.
-    if (culling && !box.empty()) {
-        box.left = std::max(box.left, visible.left);
-        box.top = std::max(box.top, visible.top);
-        box.right = std::min(box.right, visible.left + visible.width);
-        box.bottom = std::min(box.bottom, visible.top + visible.height);
-    }
-    damage = box.rect();
+    // Only what shows counts (as far as a turned view lets this batch know).
+    damage = differences.rects(culling ? &visible : nullptr);
     return true;
 }
 

@@ -83,13 +83,14 @@ class DrawingBatch {
     void replay(sf::RenderTarget& target);
 
     // ---- Comparing two recordings for a partial repaint ----
-    // Where this recording differs from `earlier`: the union of the bounds of
-    // every triangle that one of them has and the other has not in its place,
-    // cut to the view (empty when both paint the same there). Outside it both paint the same
-    // pixels, so repainting it alone turns the earlier picture into this one.
-    // False when the two cannot be compared so (a drawable drawn on its own,
-    // different textures).
-    bool damageSince(DrawingBatch& earlier, sf::FloatRect& damage);
+    // Where this recording differs from `earlier`: boxes round the triangles
+    // that one of them has and the other has not in its place, cut to the
+    // view (none when both paint the same there). Outside them both paint
+    // the same pixels, so repainting them alone turns the earlier picture into
+    // this one. Triangles that differ near one another share a box; at most
+    // 16 boxes. False when the two cannot be compared so (a drawable drawn on
+    // its own, different textures).
+    bool damageSince(DrawingBatch& earlier, std::vector<sf::FloatRect>& damage);
     // The move of the first triangle that differs from `earlier`: when the
     // whole drawing moved, how far it moved (zero when nothing differs).
     sf::Vector2f firstMoveSince(DrawingBatch& earlier);

@@ -165,20 +165,25 @@ bool DrawingCache::makePictures(sf::RenderTarget& target, unsigned antialiasing)
 DrawingCache::Painting DrawingCache::update(DrawingBatch& frame, const sf::View& view,
                                             sf::Vector2f offsetChange) {
     const sf::Vector2u size = canvas->getSize();
-    sf::FloatRect damage;
+    std::vector<sf::FloatRect> damage;
     if (pictureValid && previous && size == previousSize && sameView(view, previousView) &&
         frame.damageSince(*previous, damage)) {
-        // Only triangles without area differ (or none): they paint nothing.
-        if (damage.width <= 0.f || damage.height <= 0.f) return Painting::Copied;
+        if (damage.empty()) return Painting::Copied;
         sf::Vector2f origin;
         if (pixelForPixel(view, size, origin)) {
             // Two pixels of margin for smoothing and rounding at the edges.
-            const sf::IntRect box = pixelsOf(damage, origin, size, 2);
-            if (box.width <= 0 || box.height <= 0) return Painting::Copied;
+            std::vector<sf::IntRect> boxes;
+            long area = 0;
+            for (const sf::FloatRect& rect : damage) {
+                const sf::IntRect box = pixelsOf(rect, origin, size, 2);
+                if (box.width <= 0 || box.height <= 0) continue;
+                boxes.push_back(box);
+                area += static_cast<long>(box.width) * box.height;
+            }
+            if (boxes.empty()) return Painting::Copied;
             // Up to half the picture, repairing beats painting it afresh.
-            const long area = static_cast<long>(box.width) * box.height;
             if (2 * area <= static_cast<long>(size.x) * size.y) {
-                repaint(frame, view, {box});
+                repaint(frame, view, boxes);
                 return Painting::Repaired;
             }
             // A pan (its offset change says how far) or a move of everything

@@ -202,10 +202,25 @@ TEST_F(DrawingBatchTest, SkipsWhatLiesOutsideTheView) {
 TEST_F(DrawingBatchTest, RecordingsTellWhereTheyDiffer) {
     buildDrawing();
     const sf::View view(sf::FloatRect(0.f, 0.f, 520.f, 460.f));
+    // The box round all the damage boxes (empty for none), and how many there were.
     sf::FloatRect damage;
+    std::vector<sf::FloatRect> boxes;
     auto damageOf = [&](DrawingBatch& now, DrawingBatch& before) {
-        damage = sf::FloatRect(-1.f, -1.f, -1.f, -1.f);
-        EXPECT_TRUE(now.damageSince(before, damage));
+        boxes = {sf::FloatRect(-1.f, -1.f, -1.f, -1.f)};
+        EXPECT_TRUE(now.damageSince(before, boxes));
+        damage = sf::FloatRect();
+        for (const sf::FloatRect& box : boxes) {
+            if (damage == sf::FloatRect()) {
+                damage = box;
+                continue;
+            }
+            const float right = std::max(damage.left + damage.width, box.left + box.width);
+            const float bottom = std::max(damage.top + damage.height, box.top + box.height);
+            damage.left = std::min(damage.left, box.left);
+            damage.top = std::min(damage.top, box.top);
+            damage.width = right - damage.left;
+            damage.height = bottom - damage.top;
+        }
         return damage;
     };
     auto first = record(view);
@@ -216,6 +231,7 @@ TEST_F(DrawingBatchTest, RecordingsTellWhereTheyDiffer) {
     first->addSolidQuad({500.f, 440.f}, {510.f, 440.f}, {510.f, 450.f}, {500.f, 450.f}, sf::Color::Black);
     EXPECT_EQ(first->pendingVertices(), 6u);
     EXPECT_EQ(damageOf(*second, *first), sf::FloatRect(500.f, 440.f, 10.f, 10.f)) << "an added quad";
+    EXPECT_EQ(boxes.size(), 1u);
 
     // A moved base: its letter, its links and the selection circle round the
     // next base, which the move does not touch, stay out of the box.
@@ -251,6 +267,19 @@ TEST_F(DrawingBatchTest, RecordingsTellWhereTheyDiffer) {
     EXPECT_LT(damage.width, 60.f);
     EXPECT_EQ(damageOf(*record(view), *selected), sf::FloatRect());
 
+    // Two selections far apart make two boxes, neither taking in the other.
+    BaseObject& nearTop = *state.strands[0]->getBases()[0];
+    BaseObject& nearBottom = *state.strands[3]->getBases()[2];
+    auto neither = record(view);
+    nearTop.select();
+    nearBottom.select();
+    damageOf(*record(view), *neither);
+    EXPECT_TRUE(damage.contains(nearTop.getPosition()) && damage.contains(nearBottom.getPosition()));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_FALSE(boxes[0].contains(nearBottom.getPosition()) || boxes[1].contains(nearTop.getPosition()));
+    nearTop.setSelected(false);
+    nearBottom.setSelected(false);
+
     // The whole drawing moved: the first moved triangle tells how far.
     EXPECT_EQ(record(view)->firstMoveSince(*selected), sf::Vector2f());
     for (auto& strand : state.strands)
@@ -269,7 +298,7 @@ TEST_F(DrawingBatchTest, RecordingsTellWhereTheyDiffer) {
     withText->addText(bold);
     auto again = record(view);
     again->addText(bold);
-    EXPECT_FALSE(again->damageSince(*withText, damage));
+    EXPECT_FALSE(again->damageSince(*withText, boxes));
     EXPECT_FALSE(again->shiftedFrom(*withText, {0.f, 0.f}, {0.f, 0.f, 520.f, 460.f}));
 }
 
@@ -349,6 +378,19 @@ TEST_F(DrawingBatchTest, RepairedAndScrolledPicturesEqualWholeOnes) {
         // A selection and a recolouring nearby repair one box.
         state.strands[1]->getBases()[5]->select();
         state.strands[1]->setColor(sf::Color(30, 170, 160));
+        frameMatches(P::Repaired);
+        // Circles added far apart, a base added at the 5' end (its letter and
+        // link come first in the recording) and a base deleted from the middle.
+        state.strands[0]->getBases()[1]->select();
+        state.strands[3]->getBases()[6]->select();
+        frameMatches(P::Repaired);
+        state.strands[2]->addBase(std::make_unique<BaseObject>(state, 330.f, 120.f, 2), false);
+        state.strands[2]->layout();
+        frameMatches(P::Repaired);
+        state.strands[1]->setAllSelected(false);
+        state.strands[1]->getBases()[4]->select();
+        state.strands[1]->deleteSelectedBases();
+        state.strands[1]->layout();
         frameMatches(P::Repaired);
         // A pan the offset tells of, one it does not, one that takes part of
         // the drawing out of the view and brings another part in, and back.
