@@ -9,6 +9,7 @@
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <cstdint>
 #include <string>
 
 class Strand;
@@ -48,10 +49,12 @@ struct AppState : DrawingState {
     sf::RectangleShape selectionRect;
     // True while a selection box is being dragged out.
     bool boxActive = false;
-    // The drawing's picture as last painted, copied while the drawing is unchanged.
+    // The drawing's picture, kept between frames so that only what changed is painted.
     DrawingCache drawingCache;
     // The strand made by the current event on an empty drawing, or null.
     Strand* newStrand = nullptr;
+    // The serial number of the strand the colour window was opened for.
+    std::uint64_t colorWindowStrand = 0;
 
     // ---- Undo ----
     // The sum of every pan and zoom since start-up; the history keeps

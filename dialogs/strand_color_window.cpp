@@ -33,18 +33,28 @@ sf::Color sliderColor(gui::ChildWindow& window) {
                      channel(window, "BlueSlider"), 255);
 }
 
+// The strand the window was opened for, while it is still in the drawing.
+// Shortcuts still work under the window: one may make another strand the
+// active one (select all, paste) or cut this one, and the window must then
+// neither recolour another strand nor leave its preview behind.
+Strand* windowStrand(AppState& app) {
+    for (const auto& strand : app.strands)
+        if (strand->getSerial() == app.colorWindowStrand) return strand.get();
+    return nullptr;
+}
+
 void preview(AppState& app) {
     gui::ChildWindow* window = findDialog(app, kWindowName);
     if (!window) return;
     const sf::Color mix = sliderColor(*window);
     if (gui::Panel* panel = window->get<gui::Panel>("ColorPanel")) panel->setBackgroundColor(mix);
-    if (Strand* strand = selectedStrand(app)) strand->setColor(mix);
+    if (Strand* strand = windowStrand(app)) strand->setColor(mix);
 }
 
 void apply(AppState& app) {
     gui::ChildWindow* window = findDialog(app, kWindowName);
     if (!window) return;
-    if (Strand* strand = selectedStrand(app)) {
+    if (Strand* strand = windowStrand(app)) {
         strand->setColor(sliderColor(*window));
         gui::Checkbox* useDefault = window->get<gui::Checkbox>("Checkbox");
         if (useDefault && useDefault->isChecked()) strand->setColor(sf::Color::White);
@@ -57,7 +67,7 @@ void apply(AppState& app) {
 
 void cancel(AppState& app) {
     closeDialog(app, kWindowName);
-    if (Strand* strand = selectedStrand(app)) strand->setColor(app.chosenColor);
+    if (Strand* strand = windowStrand(app)) strand->setColor(app.chosenColor);
 }
 
 } // namespace
@@ -67,6 +77,7 @@ void OpenStrandColorWindow(AppState& app) {
     Strand* strand = selectedStrand(app);
     if (!strand) return;
     app.chosenColor = strand->getColor();
+    app.colorWindowStrand = strand->getSerial();
 
     gui::ChildWindow* window =
         createDialogWindow(app, kWindowName, "Set the color of a DNA strand", 500, 250);

@@ -23,10 +23,19 @@ LinkLine makeLine(sf::Vector2f size) {
 
 } // namespace
 
+namespace {
+
+std::uint64_t nextSerial() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
+} // namespace
+
 Strand::Strand(DrawingState& drawingState)
-    : state(drawingState), tracker(fiveLabel, threeLabel), fiveConnector(makeLine({0.f, 0.f})),
-      threeConnector(makeLine({0.f, 0.f})), fiveLabel(drawingState, -100.f, -100.f, "5'"),
-      threeLabel(drawingState, -100.f, -100.f, "3'") {
+    : serial(nextSerial()), state(drawingState), tracker(fiveLabel, threeLabel),
+      fiveConnector(makeLine({0.f, 0.f})), threeConnector(makeLine({0.f, 0.f})),
+      fiveLabel(drawingState, -100.f, -100.f, "5'"), threeLabel(drawingState, -100.f, -100.f, "3'") {
     threeLabel.setThreePrimeEnd(true);
     tracker.adopt(fiveLabel);
     tracker.adopt(threeLabel);

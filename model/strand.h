@@ -8,6 +8,7 @@
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Window/Event.hpp>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -29,6 +30,9 @@ class Strand {
     ~Strand();
     Strand(const Strand&) = delete;
     Strand& operator=(const Strand&) = delete;
+    // A number no other strand of this run of the program has (from 1 up), so
+    // that a strand can be named without a pointer that might outlive it.
+    std::uint64_t getSerial() const { return serial; }
 
     // ---- Building ----
     // Takes ownership of `base` and puts it at the 3' end (true) or the 5' end
@@ -134,6 +138,7 @@ class Strand {
     void curveThroughPointer(bool wholeStrand);
 
   private:
+    const std::uint64_t serial;
     // Index range [first, last] of the run; false when it is empty.
     bool findRun(bool wholeStrand, std::size_t& first, std::size_t& last) const;
     // Equal spacing of the run along the x axis, or the y axis when `vertical`.

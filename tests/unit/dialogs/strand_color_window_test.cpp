@@ -90,14 +90,41 @@ TEST_F(StrandColorWindowTest, DefaultColoursStartRandomAndCancelRestoresExactly)
     apply();
     EXPECT_EQ(strand.getColor(), sf::Color(254, 0, 0));
     EXPECT_TRUE(app->unsavedChanges);
+}
 
-    // With no single active strand left, Cancel still closes and restores nothing.
+TEST_F(StrandColorWindowTest, ShortcutsUnderTheWindowNeverRecolourAnotherStrand) {
+    Strand& strand = addStrand(100, 200, "GA");
     strand.setColor(sf::Color(5, 6, 7));
+    // Control+V pastes a strand while the preview shows: Cancel still gives
+    // the window's strand its colour back, and leaves the new one alone.
     OpenStrandColorWindow(*app);
-    strand.setActive(false);
+    slideTo(30, true);
+    EXPECT_EQ(strand.getColor(), sf::Color(254, 6, 7));
+    scripted.clipboard->text = "CCC";
+    controlKey(sf::Keyboard::V);
+    ASSERT_EQ(app->strands.size(), 2u);
+    Strand& pasted = *app->strands.front();
+    ASSERT_NE(&pasted, &strand);
     cancel();
     EXPECT_EQ(window(kName), nullptr);
     EXPECT_EQ(strand.getColor(), sf::Color(5, 6, 7));
+    EXPECT_EQ(pasted.getColor(), sf::Color::White);
+
+    // Control+X cuts every base of the window's strand, which then goes:
+    // Apply recolours nothing.
+    strand.setActive(true);
+    pasted.setActive(false);
+    pasted.setAllSelected(false);
+    OpenStrandColorWindow(*app);
+    ASSERT_NE(window(kName), nullptr);
+    strand.setAllSelected(true);
+    controlKey(sf::Keyboard::X);
+    ASSERT_EQ(app->strands.size(), 1u);
+    pasted.setActive(true);
+    slideTo(70, true);
+    apply();
+    EXPECT_EQ(window(kName), nullptr);
+    EXPECT_EQ(pasted.getColor(), sf::Color::White);
 }
 
 } // namespace
