@@ -183,20 +183,26 @@ void addDifference(const sf::Vertex* a, std::size_t na, const sf::Vertex* b, std
     const std::size_t prefix = commonRun(a, b, shorter, false);
     const std::size_t suffix = commonRun(a + 3 * na, b + 3 * nb, shorter - prefix, true);
     const std::size_t endA = na - suffix, endB = nb - suffix;
+    // Where everything moved, looking ahead never finds a pair: after this
+    // many misses in a row it rests until triangles pair again.
+    constexpr std::size_t kMostMisses = 32;
+    std::size_t misses = 0;
     std::size_t i = prefix, j = prefix;
     while (i < endA || j < endB) {
         if (i < endA && j < endB && sameTriangle(a + 3 * i, b + 3 * j)) {
             ++i;
             ++j;
+            misses = 0;
             continue;
         }
         std::size_t added = 0, removed = 0;
-        for (std::size_t k = 1; k <= kLookAhead && !added && !removed; ++k) {
+        for (std::size_t k = 1; k <= kLookAhead && misses < kMostMisses && !added && !removed; ++k) {
             if (i < endA && j + k < endB && sameTriangle(a + 3 * i, b + 3 * (j + k)))
                 added = k;
             else if (j < endB && i + k < endA && sameTriangle(a + 3 * (i + k), b + 3 * j))
                 removed = k;
         }
+        misses = (added || removed) ? 0 : misses + 1;
         for (; added > 0; --added, ++j)
             damage.add(j, b + 3 * j);
         for (; removed > 0; --removed, ++i)

@@ -165,11 +165,15 @@ bool DrawingCache::makePictures(sf::RenderTarget& target, unsigned antialiasing)
 DrawingCache::Painting DrawingCache::update(DrawingBatch& frame, const sf::View& view,
                                             sf::Vector2f offsetChange) {
     const sf::Vector2u size = canvas->getSize();
+    const bool comparable = pictureValid && previous && size == previousSize && sameView(view, previousView);
+    sf::Vector2f origin;
+    // A pan is tried first: telling where everything differs would cost more.
+    if (comparable && offsetChange != sf::Vector2f(0.f, 0.f) && isWhole(offsetChange) &&
+        pixelForPixel(view, size, origin) && scroll(frame, view, offsetChange))
+        return Painting::Scrolled;
     std::vector<sf::FloatRect> damage;
-    if (pictureValid && previous && size == previousSize && sameView(view, previousView) &&
-        frame.damageSince(*previous, damage)) {
+    if (comparable && frame.damageSince(*previous, damage)) {
         if (damage.empty()) return Painting::Copied;
-        sf::Vector2f origin;
         if (pixelForPixel(view, size, origin)) {
             // Two pixels of margin for smoothing and rounding at the edges.
             std::vector<sf::IntRect> boxes;
@@ -186,11 +190,11 @@ DrawingCache::Painting DrawingCache::update(DrawingBatch& frame, const sf::View&
                 repaint(frame, view, boxes);
                 return Painting::Repaired;
             }
-            // A pan (its offset change says how far) or a move of everything
-            // (the first moved triangle says how far).
-            for (const sf::Vector2f shift : {offsetChange, frame.firstMoveSince(*previous)})
-                if (shift != sf::Vector2f(0.f, 0.f) && isWhole(shift) && scroll(frame, view, shift))
-                    return Painting::Scrolled;
+            // A move of everything: the first moved triangle says how far.
+            const sf::Vector2f shift = frame.firstMoveSince(*previous);
+            if (shift != sf::Vector2f(0.f, 0.f) && shift != offsetChange && isWhole(shift) &&
+                scroll(frame, view, shift))
+                return Painting::Scrolled;
         }
     }
     canvas->setView(view);
