@@ -16,10 +16,12 @@
 // the pointer moves over the drawing, a menu opens, one base is dragged, a
 // pan slides everything along. Each frame's triangles are recorded and
 // compared with the last frame's:
+//   - everything moved by whole pixels (a pan, tried first when the view's
+//     offset says so): the kept picture is moved and only the strips that
+//     came into view are painted;
 //   - the same triangles: the kept picture is copied;
-//   - a few differ: only the box round them is cleared and repainted;
-//   - everything moved by whole pixels: the kept picture is moved and only
-//     the strips that came into view are painted;
+//   - a few differ: only the boxes round them (up to 16) are cleared and
+//     repainted, while they cover at most half the picture;
 //   - otherwise the picture is painted afresh.
 // The picture is then copied into the window. Every way gives the same
 // pixels as painting the frame whole.
@@ -36,7 +38,7 @@ class DrawingCache {
         Direct,   // into the target, without a kept picture (none could be made)
         Whole,    // the kept picture painted afresh
         Copied,   // the kept picture as it was
-        Repaired, // the box round what changed repainted
+        Repaired, // the boxes round what changed repainted
         Scrolled  // the kept picture moved, the strips that came into view painted
     };
 
