@@ -1,18 +1,13 @@
 #pragma once
 
-#include "gui/widget.h"
-
-#include <string>
+#include "gui/text_widget.h"
 
 namespace gui {
 
 // A tick box with a text to its right; a click toggles it and raises Clicked.
-class Checkbox : public Widget {
+class Checkbox : public TextWidget {
   public:
     Checkbox() = default;
-    // Sets the text beside the box (UTF-8).
-    void setText(const std::string& utf8) { text_ = utf8; }
-    std::string getText() const { return text_; }
     // Ticks the box; raises nothing.
     void check() { checked_ = true; }
     // Clears the box; raises nothing.
@@ -24,7 +19,6 @@ class Checkbox : public Widget {
 
   private:
     void submit(sf::Vector2f origin) override;
-    std::string text_;
     bool checked_ = false;
 };
 

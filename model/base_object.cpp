@@ -44,12 +44,12 @@ void* BaseObject::operator new([[maybe_unused]] std::size_t size) {
 #endif
 }
 
-void BaseObject::operator delete(void* slot, std::size_t size) {
+void BaseObject::operator delete(void* slot, [[maybe_unused]] std::size_t size) {
 #if TAVILON_BASE_POOL
-    (void)size;
     basePool().give(slot);
 #else
-    ::operator delete(slot, size);
+    // The unsized form: clang declares the sized one only with -fsized-deallocation.
+    ::operator delete(slot);
 #endif
 }
 
