@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <new>
 
 namespace {
 
@@ -104,7 +105,18 @@ void openDrawing(AppState& app) {
     std::string path = app.documentPath;
     newDrawing(app);
     app.documentPath = path;
-    appendRecords(app, records);
+    try {
+        appendRecords(app, records);
+    } catch (const std::bad_alloc&) {
+        // The drawing before was saved or let go at the prompt; what was
+        // built of this one goes, so that memory is left to work with.
+        app.strands.clear();
+        app.labels.clear();
+        app.documentPath.clear();
+        ShowMessage(app, "Open failed",
+                    "The drawing was not opened.\n" + path + ": too large for this machine's memory");
+        return;
+    }
     app.unsavedChanges = false;
 }
 

@@ -8,11 +8,15 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <new>
 #include <sstream>
+#include <unistd.h>
 
 // ---------------------------------------------------------------------------
 // Fields
@@ -157,7 +161,10 @@ DrawingRecords parseDrawing(std::string_view content) {
     return records;
 }
 
-bool readDrawingFile(const std::string& path, DrawingRecords& records, std::string& error) {
+namespace {
+
+bool readWithin(const std::string& path, DrawingRecords& records, std::string& error,
+                std::uint64_t sizeLimit) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = path + ": cannot be opened (" + std::strerror(errno) + ")";
@@ -178,6 +185,11 @@ bool readDrawingFile(const std::string& path, DrawingRecords& records, std::stri
         in.seekg(0, std::ios::end);
         const std::streamoff size = in.tellg();
         in.seekg(0, std::ios::beg);
+        if (size > 0 && static_cast<std::uint64_t>(size) > sizeLimit) {
+            error = path + ": too large to open with this machine's memory (" +
+                    std::to_string(size / (1 << 20)) + " MB)";
+            return false;
+        }
         if (size >= 0) {
             content.resize(static_cast<std::size_t>(size));
             in.read(content.data(), size);
@@ -185,8 +197,13 @@ bool readDrawingFile(const std::string& path, DrawingRecords& records, std::stri
         }
     } else {
         char chunk[1 << 16];
-        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
             content.append(chunk, static_cast<std::size_t>(in.gcount()));
+            if (content.size() > sizeLimit) {
+                error = path + ": too large to open with this machine's memory";
+                return false;
+            }
+        }
         complete = in.eof() && !in.bad();
     }
     if (!complete) {
@@ -202,6 +219,28 @@ bool readDrawingFile(const std::string& path, DrawingRecords& records, std::stri
         return false;
     }
     return true;
+}
+
+} // namespace
+
+std::uint64_t largestDrawingFile() {
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || pageSize <= 0) return std::numeric_limits<std::uint64_t>::max();
+    // An open drawing takes some eight times its file's size (a base is 18
+    // bytes of text and about 150 in the editor).
+    return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize) / 8;
+}
+
+bool readDrawingFile(const std::string& path, DrawingRecords& records, std::string& error,
+                     std::uint64_t sizeLimit) {
+    try {
+        return readWithin(path, records, error, sizeLimit);
+    } catch (const std::bad_alloc&) {
+        records = DrawingRecords();
+        error = path + ": too large to open with this machine's memory";
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------------------

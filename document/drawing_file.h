@@ -2,6 +2,7 @@
 
 #include "edit/drawing_records.h"
 
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <stdexcept>
@@ -61,9 +62,14 @@ DrawingRecords recordsOfDrawing(const DrawingState& state, float scale = 1.f,
 // drawing, built at the current text size.
 void appendRecords(DrawingState& state, const DrawingRecords& records);
 
+// The largest drawing file this machine's memory can open: an eighth of it.
+std::uint64_t largestDrawingFile();
+
 // Reads a whole file. Returns false and sets `error` to one line naming the
-// file and the reason when it cannot be read or does not parse.
-bool readDrawingFile(const std::string& path, DrawingRecords& records, std::string& error);
+// file and the reason when it cannot be read, does not parse, or is larger
+// than `sizeLimit` bytes (default: largestDrawingFile()) or than memory allows.
+bool readDrawingFile(const std::string& path, DrawingRecords& records, std::string& error,
+                     std::uint64_t sizeLimit = largestDrawingFile());
 
 // Writes the text beside the file and renames it over the old one, so a
 // failed save never destroys the previous file. Returns false and sets

@@ -174,6 +174,12 @@ TEST(DrawingFile, BadFieldsAreReportedWithTheFileAndFieldText) {
     EXPECT_NE(error.find("oops"), std::string::npos) << error;
     EXPECT_FALSE(readDrawingFile(dir.file("missing.dna"), records, error));
     EXPECT_NE(error.find("missing.dna"), std::string::npos) << error;
+    // A file beyond what memory can hold is refused before it is read.
+    std::ofstream(dir.file("big.dna")) << kExample;
+    EXPECT_FALSE(readDrawingFile(dir.file("big.dna"), records, error, 50));
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+    EXPECT_TRUE(readDrawingFile(dir.file("big.dna"), records, error, std::string(kExample).size()));
+    EXPECT_GT(largestDrawingFile(), std::uint64_t(1) << 20);
     // A folder opens but does not read.
     EXPECT_FALSE(readDrawingFile(dir.path.string(), records, error));
     EXPECT_NE(error.find("folder"), std::string::npos) << error;
