@@ -18,4 +18,3 @@ void startFirstStrand(AppState& app, const sf::Event& event);
 
 // Starts, grows and ends the selection box.
 void updateSelectionBox(AppState& app, const sf::Event& event);
-

@@ -56,7 +56,7 @@ void applyControlShortcuts(AppState& app, const sf::Event& event) {
         saveDrawing(app);
         break;
     case sf::Keyboard::V:
-        pasteStrandText(app);
+        pasteClipboard(app);
         break;
     case sf::Keyboard::X:
         cutStrandText(app, true, app.clipboardFiveToThree);

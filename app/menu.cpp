@@ -5,6 +5,7 @@
 #include "dialogs/about_window.h"
 #include "dialogs/instructions_window.h"
 #include "dialogs/label_windows.h"
+#include "dialogs/message_window.h"
 #include "dialogs/new_strand_window.h"
 #include "dialogs/strand_color_window.h"
 #include "dialogs/strand_end_window.h"
@@ -73,7 +74,7 @@ const std::vector<MenuCommand>& commandTable() {
          [](AppState& app) { cutStrandText(app, false, app.clipboardFiveToThree); }},
         {"Cut Selected Bases", P::OneStrand,
          [](AppState& app) { cutStrandText(app, true, app.clipboardFiveToThree); }},
-        {"Paste", P::None, [](AppState& app) { pasteStrandText(app); }},
+        {"Paste", P::None, pasteClipboard},
         {kFiveToThreeItem, P::None, [](AppState& app) { app.clipboardFiveToThree = false; }},
         {kThreeToFiveItem, P::None, [](AppState& app) { app.clipboardFiveToThree = true; }},
         {"Zoom In", P::None, [](AppState& app) { zoomIn(app, false); }},
@@ -119,6 +120,13 @@ bool runMenuCommand(AppState& app, const std::string& itemText) {
         return true;
     }
     return false;
+}
+
+void pasteClipboard(AppState& app) {
+    if (!pasteStrandText(app))
+        ShowMessage(
+            app, "Paste failed",
+            "Nothing was pasted.\nThe clipboard holds more bases than this machine's memory can hold.");
 }
 
 void LoadMenuBar(AppState& app) {

@@ -31,6 +31,11 @@ const std::vector<MenuCommand>& commandTable();
 // whose precondition holds. Returns true when a command ran.
 bool runMenuCommand(AppState& app, const std::string& itemText);
 
+// Paste (the menu item and Control + V): the clipboard's sequence as a new
+// strand, or into the New strand window's sequence box; a clipboard too long
+// for this machine's memory gets a message and changes nothing.
+void pasteClipboard(AppState& app);
+
 // Builds (or rebuilds) the menu bar "menu" without the direction item and
 // clears `pointerOverMenuBar`.
 void LoadMenuBar(AppState& app);

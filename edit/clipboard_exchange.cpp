@@ -10,6 +10,8 @@
 #include "model/strand.h"
 
 #include <cstdio>
+#include <limits>
+#include <unistd.h>
 
 void copyStrandText(AppState& app, bool selectedOnly, bool fiveToThree) {
     Strand* strand = selectedStrand(app);
@@ -31,12 +33,21 @@ void cutStrandText(AppState& app, bool selectedOnly, bool fiveToThree) {
         deleteActiveStrand(app);
 }
 
-void pasteStrandText(AppState& app) {
-    std::string text = app.platform.clipboard->readText();
+std::size_t longestPaste() {
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || pageSize <= 0) return std::numeric_limits<std::size_t>::max();
+    return static_cast<std::size_t>(pages) * static_cast<std::size_t>(pageSize) / 2 / 200;
+}
+
+bool pasteStrandText(AppState& app, std::size_t mostLetters) {
+    const std::string text = app.platform.clipboard->readText();
+    if (text.size() > mostLetters && countBaseLetters(text) > mostLetters) return false;
     if (gui::ChildWindow* window = app.gui.get<gui::ChildWindow>("NewStrandWindow")) {
         gui::EditBox* box = window->get<gui::EditBox>("EditBox");
         if (box && box->isFocused()) box->setText(filterSequenceText(text));
-        return;
+        return true;
     }
     buildStrand(app, kindsFromText(text), app.clipboardFiveToThree);
+    return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 struct AppState;
 
 // ---------------------------------------------------------------------------
@@ -16,10 +18,15 @@ void copyStrandText(AppState& app, bool selectedOnly, bool fiveToThree);
 // Copies as copyStrandText, then deletes the selected bases, or the whole strand.
 void cutStrandText(AppState& app, bool selectedOnly, bool fiveToThree);
 
+// The most base letters a paste takes on this machine: a base takes some 200
+// bytes in the editor, and half the memory is left for everything else.
+std::size_t longestPaste();
+
 // While the New strand window is open: replaces the text of its focused
 // sequence box with the clipboard's base letters (nothing when the box has no
 // focus). Otherwise builds a strand of the clipboard's base letters at the
 // pointer, laid out in the clipboard direction: read 3' to 5', the text's
 // first letter is the 3' end, so a copy and paste in either direction keeps
-// the sequence.
-void pasteStrandText(AppState& app);
+// the sequence. Returns false, doing nothing, when the clipboard holds more
+// than `mostLetters` base letters (default: longestPaste()).
+bool pasteStrandText(AppState& app, std::size_t mostLetters = longestPaste());

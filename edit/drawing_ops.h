@@ -23,7 +23,6 @@ void moveDrawing(DrawingState& state, sf::Vector2f offset);
 // left, top, width, height; (0, 0, 0, 0) for an empty drawing.
 sf::FloatRect drawingBounds(const DrawingState& state);
 
-
 // Destroys the one active strand and marks the drawing changed; nothing
 // happens when none or several are active.
 void deleteActiveStrand(DrawingState& state);

@@ -27,6 +27,14 @@ const std::array<int, 256>& kindTable() {
 
 } // namespace
 
+std::size_t countBaseLetters(const std::string& text) {
+    const auto& table = kindTable();
+    std::size_t count = 0;
+    for (char c : text)
+        count += table[static_cast<unsigned char>(c)] != notABase;
+    return count;
+}
+
 std::vector<int> kindsFromText(const std::string& text) {
     const auto& table = kindTable();
     std::vector<int> kinds;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,9 @@
 // case are bases; every other byte (spaces, dashes, digits, the bytes of
 // multi-byte characters, the letters of end-label texts other than these) is
 // skipped wherever it stands. Kinds are G = 0, C = 1, A = 2, T = 3, U = 4.
+
+// How many base letters (G, C, A, T, U in either case) `text` holds.
+std::size_t countBaseLetters(const std::string& text);
 
 // The base kinds of the text's base letters, in text order; empty when the
 // text holds no base letter.

@@ -1,6 +1,7 @@
 // The event pipeline driven with scripted events and scripted live input:
 // the binding table, the selection box, pan, group drag, and the order in
 // which the widget layer and the canvas see an event.
+#include "edit/clipboard_exchange.h"
 #include "edit/drawing_ops.h"
 #include "gui/menu_bar.h"
 #include "tests/unit/app/editor_fixture.h"
@@ -271,4 +272,16 @@ TEST_F(PipelineTest, PairsTheFirstAndLastStrands) {
         EXPECT_EQ(basePos(a, i), origin + sf::Vector2f(x, 18.f));
         EXPECT_EQ(basePos(b, 3 - i), origin + sf::Vector2f(x, 72.f - 18.f));
     }
+}
+
+TEST_F(PipelineTest, APasteLongerThanAllowedChangesNothing) {
+    scripted.clipboard->text = "5' - GC AT - 3'";
+    moveTo(300, 300);
+    EXPECT_FALSE(pasteStrandText(*app, 3));
+    EXPECT_TRUE(app->strands.empty());
+    EXPECT_FALSE(app->unsavedChanges);
+    EXPECT_TRUE(pasteStrandText(*app, 4)) << "the end labels' digits and spaces are no bases";
+    ASSERT_EQ(app->strands.size(), 1u);
+    EXPECT_EQ(app->strands[0]->getBases().size(), 4u);
+    EXPECT_GT(longestPaste(), 1000000u) << "a million letters fit on any machine this runs on";
 }

@@ -36,6 +36,7 @@ TEST(SequenceText, OnlyBaseLettersCountInEitherCase) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(kindsFromText(c.text), c.kinds) << c.text;
+        EXPECT_EQ(countBaseLetters(c.text), c.kinds.size()) << c.text;
         EXPECT_EQ(filterSequenceText(c.text), c.filtered) << c.text;
         EXPECT_EQ(filterSequenceText(c.filtered), c.filtered) << "filtering twice changes nothing more";
     }
