@@ -111,7 +111,9 @@ const FramebufferCopy& framebufferCopy() {
 
 void DrawingCache::paint(sf::RenderTarget& target, std::unique_ptr<DrawingBatch> frame, unsigned antialiasing,
                          sf::Vector2f drawingOffset) {
-    if (!pictureFailed && makePictures(target, antialiasing)) {
+    const bool failedBefore =
+        pictureFailed && target.getSize() == failedSize && antialiasing == failedAntialiasing;
+    if (!failedBefore && makePictures(target, antialiasing)) {
         painting = update(*frame, target.getView(), drawingOffset - previousOffset);
         if (painting != Painting::Copied) kept[current]->display();
         pictureValid = true;
@@ -142,6 +144,8 @@ bool DrawingCache::makePictures(sf::RenderTarget& target, unsigned antialiasing)
     const sf::Vector2u size = target.getSize();
     if (canvas && canvas->getSize() == size && pictureAntialiasing == antialiasing) return true;
     pictureValid = false;
+    // A window shrunk to nothing has nothing to keep.
+    if (size.x == 0 || size.y == 0) return false;
     auto made = [&](unsigned samples) {
         auto surface = std::make_unique<sf::RenderTexture>();
         if (!surface->create(size.x, size.y, sf::ContextSettings(0, 0, samples))) surface.reset();
@@ -155,7 +159,11 @@ bool DrawingCache::makePictures(sf::RenderTarget& target, unsigned antialiasing)
                      "Tavilon: no off-screen pictures (%u x %u); the drawing is painted whole each frame\n",
                      size.x, size.y);
         canvas.reset();
+        kept[0].reset();
+        kept[1].reset();
         pictureFailed = true;
+        failedSize = size;
+        failedAntialiasing = antialiasing;
         return false;
     }
     pictureAntialiasing = antialiasing;

@@ -83,7 +83,10 @@ class DrawingCache {
     unsigned pictureAntialiasing = 0;
     // The picture shows `previous`.
     bool pictureValid = false;
-    // The picture could not be made once; paint directly from then on.
+    // The pictures could not be made at this size and antialiasing; the
+    // drawing is painted directly until either changes.
     bool pictureFailed = false;
+    sf::Vector2u failedSize;
+    unsigned failedAntialiasing = 0;
     Painting painting = Painting::Direct;
 };
