@@ -4,6 +4,7 @@
 #include "model/drawing_state.h"
 #include "model/label.h"
 #include "model/strand.h"
+#include "platform/memory_size.h"
 
 #include <cerrno>
 #include <charconv>
@@ -16,7 +17,6 @@
 #include <limits>
 #include <new>
 #include <sstream>
-#include <unistd.h>
 
 // ---------------------------------------------------------------------------
 // Fields
@@ -224,12 +224,11 @@ bool readWithin(const std::string& path, DrawingRecords& records, std::string& e
 } // namespace
 
 std::uint64_t largestDrawingFile() {
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGE_SIZE);
-    if (pages <= 0 || pageSize <= 0) return std::numeric_limits<std::uint64_t>::max();
+    const std::uint64_t memory = physicalMemoryBytes();
+    if (memory == 0) return std::numeric_limits<std::uint64_t>::max();
     // An open drawing takes some eight times its file's size (a base is 18
     // bytes of text and about 150 in the editor).
-    return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize) / 8;
+    return memory / 8;
 }
 
 bool readDrawingFile(const std::string& path, DrawingRecords& records, std::string& error,
@@ -265,10 +264,6 @@ PositionMap scaledAbout(float scale, sf::Vector2f pivot) {
         sf::Vector2f v = pivot - position;
         return position - (scale * v - v);
     };
-}
-
-DrawingRecords recordsOfDrawing(const DrawingState& state, float scale, sf::Vector2f pivot) {
-    return recordsOf(state, scaledAbout(scale, pivot));
 }
 
 bool writeDrawingFile(const std::string& path, const DrawingState& state, const PositionMap& stored,

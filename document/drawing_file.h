@@ -48,15 +48,9 @@ DrawingRecords parseDrawing(std::string_view content);
 std::string formatDrawing(const DrawingRecords& records);
 
 // The map that scales a position by `scale` about `pivot`, exactly as a zoom
-// step moves an element.
+// step moves an element. The writer stores the drawing through it as it would
+// stand at zoom size 30, without moving anything on screen.
 PositionMap scaledAbout(float scale, sf::Vector2f pivot);
-
-// The records of the drawing with every position scaled by `scale` about
-// `pivot`, exactly as a zoom step would move it (defaults: as it is now).
-// The writer uses it to store the drawing as it would stand at zoom size 30
-// without moving anything on screen.
-DrawingRecords recordsOfDrawing(const DrawingState& state, float scale = 1.f,
-                                sf::Vector2f pivot = {0.f, 0.f});
 
 // Replaces nothing: appends the strands and labels of `records` to the
 // drawing, built at the current text size.

@@ -8,10 +8,10 @@
 #include "gui/edit_box.h"
 #include "model/selection.h"
 #include "model/strand.h"
+#include "platform/memory_size.h"
 
 #include <cstdio>
 #include <limits>
-#include <unistd.h>
 
 void copyStrandText(AppState& app, bool selectedOnly, bool fiveToThree) {
     Strand* strand = selectedStrand(app);
@@ -34,10 +34,9 @@ void cutStrandText(AppState& app, bool selectedOnly, bool fiveToThree) {
 }
 
 std::size_t longestPaste() {
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGE_SIZE);
-    if (pages <= 0 || pageSize <= 0) return std::numeric_limits<std::size_t>::max();
-    return static_cast<std::size_t>(pages) * static_cast<std::size_t>(pageSize) / 2 / 200;
+    const std::uint64_t memory = physicalMemoryBytes();
+    if (memory == 0) return std::numeric_limits<std::size_t>::max();
+    return static_cast<std::size_t>(memory / 2 / 200);
 }
 
 bool pasteStrandText(AppState& app, std::size_t mostLetters) {

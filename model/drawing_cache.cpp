@@ -19,6 +19,11 @@ bool isWhole(sf::Vector2f v) {
     return v.x == std::round(v.x) && v.y == std::round(v.y);
 }
 
+// The drawing point at the top-left corner of what `view` shows.
+sf::Vector2f topLeftOf(const sf::View& view) {
+    return view.getCenter() - view.getSize() / 2.f;
+}
+
 // True when `view` shows a target of `size` pixel for pixel: unturned, over
 // the whole target, a drawing unit a pixel, its corner on a whole pixel. Only
 // then is a box in the drawing also a box of pixels. `origin` is the drawing
@@ -27,7 +32,7 @@ bool pixelForPixel(const sf::View& view, sf::Vector2u size, sf::Vector2f& origin
     if (view.getRotation() != 0.f || view.getViewport() != sf::FloatRect(0.f, 0.f, 1.f, 1.f) ||
         view.getSize() != sf::Vector2f(size))
         return false;
-    origin = view.getCenter() - view.getSize() / 2.f;
+    origin = topLeftOf(view);
     return isWhole(origin);
 }
 
@@ -214,7 +219,7 @@ DrawingCache::Painting DrawingCache::update(DrawingBatch& frame, const sf::View&
 }
 
 void DrawingCache::repaint(DrawingBatch& frame, const sf::View& view, const std::vector<sf::IntRect>& rects) {
-    const sf::Vector2f origin = view.getCenter() - view.getSize() / 2.f;
+    const sf::Vector2f origin = topLeftOf(view);
     canvas->setView(view);
     for (const sf::IntRect& rect : rects) {
         if (rect.width <= 0 || rect.height <= 0) continue;
@@ -237,7 +242,7 @@ bool DrawingCache::scroll(DrawingBatch& frame, const sf::View& view, sf::Vector2
     const int dx = static_cast<int>(shift.x), dy = static_cast<int>(shift.y);
     // The pixels that still show what they showed, now `shift` further on.
     const sf::IntRect still(std::max(0, dx), std::max(0, dy), w - std::abs(dx), h - std::abs(dy));
-    const sf::Vector2f origin = view.getCenter() - view.getSize() / 2.f;
+    const sf::Vector2f origin = topLeftOf(view);
     if (!frame.shiftedFrom(*previous, shift, areaOf(still, origin))) return false;
 
     sf::RenderTexture& from = *kept[current];

@@ -47,7 +47,7 @@ TEST_F(DocumentTest, SavingAtAnotherZoomWritesTheDrawingAtSize30AndKeepsTheView)
     // The file holds the drawing as it stands when zoomed back to 30.
     DrawingRecords saved = parseDrawing(slurp(dir.file("zoomed.dna")));
     setZoom(*app, 30.f, false);
-    DrawingRecords atThirty = recordsOfDrawing(*app);
+    DrawingRecords atThirty = recordsOf(*app, [](sf::Vector2f p) { return p; });
     ASSERT_EQ(saved.strands[0].bases.size(), 3u);
     auto expectNear = [](sf::Vector2f a, sf::Vector2f b) {
         EXPECT_NEAR(a.x, b.x, 1e-3f);
